@@ -1,0 +1,5 @@
+#pragma once
+
+// Where Arial is not installed, its metric twin takes its place, so that
+// every caption keeps the width the window was laid out for.
+void InstallArialFallback();

@@ -1,0 +1,5 @@
+// placeholder
+int main()
+{
+    return 0;
+}

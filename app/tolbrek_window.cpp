@@ -13,6 +13,9 @@ namespace {
 // uic writes whole point sizes only; a control whose size has a fraction
 // carries it in this dynamic property of the form.
 constexpr const char* kPointSizeProperty = "pointSizeF";
+// Letter spacing in pixels, which a form font cannot hold either: a caption
+// that is a pixel wider than its box is tightened rather than clipped.
+constexpr const char* kLetterSpacingProperty = "letterSpacing";
 
 }  // namespace
 
@@ -25,20 +28,22 @@ TolbrekWindow::TolbrekWindow(std::unique_ptr<MessagePresenter> messages, QWidget
     : QWidget(parent), m_ui(std::make_unique<Ui::Tolbrek>()), m_messages(std::move(messages))
 {
     m_ui->setupUi(this);
-    applyFractionalFontSizes();
+    applyFontDetails();
     connectCommand(m_ui->cmdCalc, &TolbrekWindow::cmdCalc_Click);
     m_ui->txtBulwt->setFocus();
 }
 
 TolbrekWindow::~TolbrekWindow() = default;
 
-void TolbrekWindow::applyFractionalFontSizes()
+void TolbrekWindow::applyFontDetails()
 {
     for (QWidget* control : findChildren<QWidget*>()) {
         const QVariant size = control->property(kPointSizeProperty);
-        if (!size.isValid()) continue;
+        const QVariant spacing = control->property(kLetterSpacingProperty);
+        if (!size.isValid() && !spacing.isValid()) continue;
         QFont font = control->font();
-        font.setPointSizeF(size.toDouble());
+        if (size.isValid()) font.setPointSizeF(size.toDouble());
+        if (spacing.isValid()) font.setLetterSpacing(QFont::AbsoluteSpacing, spacing.toDouble());
         control->setFont(font);
     }
 }

@@ -29,7 +29,7 @@ public slots:
     void cmdCalc_Click();
 
 private:
-    void applyFractionalFontSizes();
+    void applyFontDetails();
     void connectCommand(QAbstractButton* button, void (TolbrekWindow::*handler)());
     std::string decimalSeparator() const;
 

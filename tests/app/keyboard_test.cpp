@@ -1,0 +1,140 @@
+// How the window answers the keyboard and the mouse: focus order, keys that
+// must press nothing, locked result fields and the inert help panels.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "window_fixture.h"
+
+namespace {
+
+const QStringList kTabOrder = {"txtBulwt", "txtPdrchg", "txtVel",      "txtGunwt",
+                               "cmdCalc",  "txtCaluc",  "cmdClear",    "txtEnergy",
+                               "txtCalib", "List1",     "cmdPopulate", "cmdSave"};
+
+QString FocusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
+}
+
+// Counts the clicks of all four buttons.
+struct ClickCounter {
+    explicit ClickCounter(const WindowFixture& f)
+    {
+        for (QPushButton* button : f.window->findChildren<QPushButton*>()) {
+            spies.push_back(std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+        }
+    }
+    int total() const
+    {
+        int sum = 0;
+        for (const auto& spy : spies) sum += int(spy->count());
+        return sum;
+    }
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+};
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tab_visits_the_controls_in_order_and_wraps()
+    {
+        WindowFixture f;
+        QStringList visited = {FocusName()};
+        for (int i = 0; i < kTabOrder.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << FocusName();
+        }
+        QCOMPARE(visited, kTabOrder + QStringList{"txtBulwt"});
+    }
+
+    void shift_tab_visits_them_backwards()
+    {
+        WindowFixture f;
+        QStringList visited;
+        for (int i = 0; i < kTabOrder.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            visited << FocusName();
+        }
+        QStringList expected(kTabOrder.rbegin(), kTabOrder.rend() - 1);
+        expected << "txtBulwt";
+        QCOMPARE(visited, expected);
+    }
+
+    void enter_and_escape_in_a_field_press_no_button()
+    {
+        WindowFixture f;
+        const ClickCounter clicks(f);
+        for (const char* name :
+             {"txtBulwt", "txtPdrchg", "txtVel", "txtGunwt", "txtCalib", "txtCaluc", "txtEnergy"}) {
+            f.field(name)->setFocus();
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                QTest::keyClick(f.field(name), key);
+            }
+        }
+        QCOMPARE(clicks.total(), 0);
+        QVERIFY(f.window->isVisible());
+        QVERIFY(f.presenter->messages.isEmpty());
+    }
+
+    void a_focused_button_is_pressed_once_by_enter_return_or_space()
+    {
+        WindowFixture f;
+        auto* calculate = f.control<QPushButton>("cmdCalc");
+        const QSignalSpy clicks(calculate, &QAbstractButton::clicked);
+        calculate->setFocus();
+        QTest::keyClick(calculate, Qt::Key_Return);
+        QCOMPARE(clicks.count(), 1);
+        QTest::keyClick(calculate, Qt::Key_Enter);
+        QCOMPARE(clicks.count(), 2);
+        QTest::keyClick(calculate, Qt::Key_Space);
+        QCOMPARE(clicks.count(), 3);
+        // Each press ran the handler once: four warnings for the empty fields.
+        QCOMPARE(f.presenter->messages.size(), 12);
+    }
+
+    void typing_into_a_number_field_accepts_anything()
+    {
+        WindowFixture f;
+        f.field("txtGunwt")->setFocus();
+        QTest::keyClicks(f.field("txtGunwt"), "-8 lb x");
+        QCOMPARE(f.field("txtGunwt")->text(), QStringLiteral("-8 lb x"));
+        QVERIFY(f.presenter->messages.isEmpty());
+    }
+
+    void result_fields_can_be_selected_but_not_edited()
+    {
+        WindowFixture f;
+        f.typeLoad("150", "50", "2800", "8");
+        f.click("cmdCalc");
+        for (const char* name : {"txtCaluc", "txtEnergy"}) {
+            QLineEdit* result = f.field(name);
+            const QString shown = result->text();
+            result->setFocus();
+            QCOMPARE(FocusName(), QString(name));
+            QTest::keyClicks(result, "99");
+            QTest::keyClick(result, Qt::Key_Backspace);
+            QTest::keyClick(result, Qt::Key_Delete);
+            QCOMPARE(result->text(), shown);
+            QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(result->selectedText(), shown);
+        }
+    }
+
+    void clicking_a_label_or_a_help_panel_keeps_the_focus()
+    {
+        WindowFixture f;
+        f.field("txtVel")->setFocus();
+        for (const char* name : {"Label1", "Label7", "Label13", "Text1", "Text2"}) {
+            QTest::mouseClick(f.control(name), Qt::LeftButton);
+            QCOMPARE(FocusName(), QStringLiteral("txtVel"));
+        }
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

@@ -1,5 +1,0 @@
-// placeholder
-int main()
-{
-    return 0;
-}

@@ -12,3 +12,9 @@ if(TOLBREK_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(tolbrek_build_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(TOLBREK_FUZZ)
+  # Coverage for libFuzzer on everything the fuzz target links.
+  target_compile_options(tolbrek_build_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  target_link_options(tolbrek_build_options INTERFACE -fsanitize=address,undefined)
+endif()

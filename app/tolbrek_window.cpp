@@ -4,8 +4,12 @@
 #include <QVariant>
 
 #include "command_guard.h"
+#include "list_widget_lines.h"
 #include "load_formulas.h"
+#include "load_summary.h"
+#include "report_location.h"
 #include "result_display.h"
+#include "save_report.h"
 #include "ui_tolbrek_window.h"
 
 namespace {
@@ -17,19 +21,64 @@ constexpr const char* kPointSizeProperty = "pointSizeF";
 // that is a pixel wider than its box is tightened rather than clipped.
 constexpr const char* kLetterSpacingProperty = "letterSpacing";
 
+// The window's data fields as the load summary reads them.
+class WindowLoadForm final : public tolbrek::LoadForm {
+public:
+    explicit WindowLoadForm(const Ui::Tolbrek& ui) : m_ui(ui) {}
+
+    std::string text(tolbrek::LoadField field) const override
+    {
+        return fieldFor(field)->text().toStdString();
+    }
+
+private:
+    const QLineEdit* fieldFor(tolbrek::LoadField field) const
+    {
+        switch (field) {
+            case tolbrek::LoadField::Caliber:
+                return m_ui.txtCalib;
+            case tolbrek::LoadField::Bullet:
+                return m_ui.txtBulwt;
+            case tolbrek::LoadField::Powder:
+                return m_ui.txtPdrchg;
+            case tolbrek::LoadField::Velocity:
+                return m_ui.txtVel;
+            case tolbrek::LoadField::Gun:
+                return m_ui.txtGunwt;
+            case tolbrek::LoadField::Recoil:
+                return m_ui.txtCaluc;
+            case tolbrek::LoadField::Energy:
+                break;
+        }
+        return m_ui.txtEnergy;
+    }
+
+    const Ui::Tolbrek& m_ui;
+};
+
 }  // namespace
 
-TolbrekWindow::TolbrekWindow(QWidget* parent)
-    : TolbrekWindow(std::make_unique<MessageBoxPresenter>(this), parent)
+TolbrekWindow::TolbrekWindow(QWidget* parent) : TolbrekWindow(WindowServices{}, parent) {}
+
+TolbrekWindow::TolbrekWindow(std::unique_ptr<MessagePresenter> messages, QWidget* parent)
+    : TolbrekWindow(WindowServices{std::move(messages), nullptr, nullptr, {}}, parent)
 {
 }
 
-TolbrekWindow::TolbrekWindow(std::unique_ptr<MessagePresenter> messages, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::Tolbrek>()), m_messages(std::move(messages))
+TolbrekWindow::TolbrekWindow(WindowServices services, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::Tolbrek>()), m_services(std::move(services))
 {
+    if (!m_services.messages) m_services.messages = std::make_unique<MessageBoxPresenter>(this);
+    if (!m_services.files) m_services.files = tolbrek::MakeStandardFileService();
+    if (!m_services.editor) m_services.editor = tolbrek::MakeSystemEditorLauncher();
+    if (m_services.reportPath.empty()) m_services.reportPath = ReportFilePath();
+
     m_ui->setupUi(this);
     applyFontDetails();
     connectCommand(m_ui->cmdCalc, &TolbrekWindow::cmdCalc_Click);
+    connectCommand(m_ui->cmdClear, &TolbrekWindow::cmdClear_Click);
+    connectCommand(m_ui->cmdPopulate, &TolbrekWindow::cmdPopulate_Click);
+    connectCommand(m_ui->cmdSave, &TolbrekWindow::cmdSave_Click);
     m_ui->txtBulwt->setFocus();
 }
 
@@ -50,8 +99,9 @@ void TolbrekWindow::applyFontDetails()
 
 void TolbrekWindow::connectCommand(QAbstractButton* button, void (TolbrekWindow::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { RunCommand(*m_messages, [this, handler] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        RunCommand(*m_services.messages, [this, handler] { (this->*handler)(); });
+    });
 }
 
 std::string TolbrekWindow::decimalSeparator() const
@@ -66,7 +116,8 @@ void TolbrekWindow::cmdCalc_Click()
     const std::string separator = decimalSeparator();
     const auto warnIfEmpty = [this](const QLineEdit* field, const char* message) {
         ResumeNext([&] {
-            if (field->text().isEmpty()) m_messages->showMessage(QString::fromLatin1(message));
+            if (field->text().isEmpty())
+                m_services.messages->showMessage(QString::fromLatin1(message));
         });
     };
     warnIfEmpty(m_ui->txtBulwt, "Please Enter Bullet Weight");
@@ -95,4 +146,27 @@ void TolbrekWindow::cmdCalc_Click()
     ResumeNext([&] {
         m_ui->txtEnergy->setText(QString::fromStdString(tolbrek::EnergyDisplay(energy, separator)));
     });
+}
+
+// Empties the seven data fields for the next load; the list is kept.
+void TolbrekWindow::cmdClear_Click()
+{
+    for (QLineEdit* field : {m_ui->txtBulwt, m_ui->txtPdrchg, m_ui->txtVel, m_ui->txtGunwt,
+                             m_ui->txtCaluc, m_ui->txtEnergy, m_ui->txtCalib}) {
+        field->setText(QString());
+    }
+}
+
+void TolbrekWindow::cmdPopulate_Click()
+{
+    ListWidgetLines list(*m_ui->List1);
+    tolbrek::AppendLoadSummary(WindowLoadForm(*m_ui), list, decimalSeparator());
+}
+
+// The editor is started only once the report file is complete and closed.
+void TolbrekWindow::cmdSave_Click()
+{
+    ListWidgetLines list(*m_ui->List1);
+    tolbrek::WriteReport(list, *m_services.files, m_services.reportPath);
+    m_services.editor->Open(m_services.reportPath);
 }

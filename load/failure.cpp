@@ -17,6 +17,8 @@ Failure MakeFailure(FailureKind kind)
             return {kind, 1004, "Invalid operation: zero divided by zero"};
         case FailureKind::OutOfMemory:
             return {kind, 1005, "Out of memory"};
+        case FailureKind::EditorNotStarted:
+            return {kind, 1006, "The text editor could not be started"};
         case FailureKind::System:
         case FailureKind::Unexpected:
             break;

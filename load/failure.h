@@ -13,6 +13,7 @@ enum class FailureKind {
     DivisionByZero,
     InvalidOperation,
     OutOfMemory,
+    EditorNotStarted,
     System,
     Unexpected,
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
 #include <vector>
 
+#include "editor_launcher.h"
 #include "message_presenter.h"
 
 // Stands in for the message boxes: records what would have been shown, so a
@@ -14,4 +16,14 @@ public:
 
     QStringList messages;
     std::vector<tolbrek::Failure> errors;
+};
+
+// Stands in for the text editor: records each file it was asked to open.
+class RecordingEditor final : public tolbrek::EditorLauncher {
+public:
+    explicit RecordingEditor(std::vector<std::string>& opened) : m_opened(opened) {}
+    void Open(const std::string& path) override { m_opened.push_back(path); }
+
+private:
+    std::vector<std::string>& m_opened;
 };

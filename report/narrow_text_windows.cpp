@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include "narrow_text.h"
+
+namespace tolbrek {
+
+std::string NarrowText(std::string_view utf8)
+{
+    if (utf8.empty()) return {};
+    const int utf8Size = static_cast<int>(utf8.size());
+    const int wideSize = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Size, wide.data(), wideSize);
+    const int narrowSize =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(narrowSize), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, narrow.data(), narrowSize, nullptr,
+                        nullptr);
+    return narrow;
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,51 @@
+#include <windows.h>
+
+#include <system_error>
+
+#include "editor_launcher.h"
+#include "system_failure.h"
+
+namespace tolbrek {
+
+namespace {
+
+std::wstring Wide(const std::string& utf8)
+{
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
+// Notepad on the report file, minimized with the focus, not waited for. The
+// command line is the editor's name, one blank and the path, unquoted.
+class NotepadLauncher final : public EditorLauncher {
+public:
+    void Open(const std::string& path) override
+    {
+        std::wstring commandLine = L"notepad " + Wide(path);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWMINIMIZED;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            const DWORD error = GetLastError();
+            ThrowSystemFailure(std::error_code(static_cast<int>(error), std::system_category()),
+                               "could not start notepad on " + path);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher()
+{
+    return std::make_unique<NotepadLauncher>();
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Where Save Data writes the report (UTF-8): C:\Text.txt on Windows, and
+// Text.txt in the user's home folder elsewhere.
+std::string ReportFilePath();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "file_service.h"
+#include "load_list.h"
+
+namespace tolbrek {
+
+// Writes every line of the list to the report file, replacing the file that
+// stands there: test, delete without force, create, write line by line,
+// close. A failure is thrown as a FailureError and leaves the list as it was.
+void WriteReport(const LoadList& list, FileService& files, const std::string& path);
+
+}  // namespace tolbrek

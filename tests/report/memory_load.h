@@ -1,0 +1,26 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "load_list.h"
+
+// A load form and a list held in memory, for tests and benchmarks.
+class MemoryForm final : public tolbrek::LoadForm {
+public:
+    std::string text(tolbrek::LoadField field) const override
+    {
+        const auto found = fields.find(field);
+        return found == fields.end() ? std::string() : found->second;
+    }
+    std::map<tolbrek::LoadField, std::string> fields;
+};
+
+class MemoryList final : public tolbrek::LoadList {
+public:
+    void append(const std::string& line) override { lines.push_back(line); }
+    std::size_t count() const override { return lines.size(); }
+    std::string line(std::size_t index) const override { return lines.at(index); }
+    std::vector<std::string> lines;
+};

@@ -1,0 +1,289 @@
+#include "save_report.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "failure.h"
+#include "load_summary.h"
+#include "memory_load.h"
+
+namespace fs = std::filesystem;
+using tolbrek::FailureError;
+using tolbrek::FailureKind;
+using tolbrek::LoadField;
+
+namespace {
+
+// A fresh, empty folder for each test, removed afterwards.
+class SaveReportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::random_device random;
+        m_folder = fs::temp_directory_path() / ("tolbrek-save-" + std::to_string(random()));
+        fs::create_directories(m_folder);
+        m_path = (m_folder / "Text.txt").string();
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::permissions(m_folder / "Text.txt", fs::perms::owner_all, ignored);
+        fs::remove_all(m_folder, ignored);
+    }
+
+    void save(const MemoryList& list) { tolbrek::WriteReport(list, *m_files, m_path); }
+
+    // The failure that saving throws, or a failed test.
+    tolbrek::Failure saveFailure(const MemoryList& list)
+    {
+        try {
+            save(list);
+        } catch (const FailureError& error) {
+            return error.failure();
+        }
+        ADD_FAILURE() << "saving did not fail";
+        return {};
+    }
+
+    std::string fileBytes() const
+    {
+        std::ifstream in(m_path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    void writeFile(const std::string& bytes) const
+    {
+        std::ofstream(m_path, std::ios::binary) << bytes;
+    }
+
+    fs::path m_folder;
+    std::string m_path;
+    std::unique_ptr<tolbrek::FileService> m_files = tolbrek::MakeStandardFileService();
+};
+
+MemoryList SummaryOf(const MemoryForm& form)
+{
+    MemoryList list;
+    tolbrek::AppendLoadSummary(form, list, ".");
+    return list;
+}
+
+MemoryList WorkedLoadList()
+{
+    MemoryForm form;
+    form.fields = {{LoadField::Caliber, ".308"},
+                   {LoadField::Bullet, "150"},
+                   {LoadField::Powder, "50"},
+                   {LoadField::Velocity, "2800"},
+                   {LoadField::Gun, "8"},
+                   {LoadField::Recoil, "17.01   Ft. Lb."},
+                   {LoadField::Energy, "2611.9  Ft. Lb."}};
+    return SummaryOf(form);
+}
+
+MemoryList ManyLines(std::size_t count)
+{
+    MemoryList list;
+    for (std::size_t i = 0; i < count; ++i) list.append(std::to_string(i));
+    return list;
+}
+
+std::size_t CountLines(const std::string& bytes)
+{
+    std::size_t lines = 0;
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
+         at = bytes.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    return lines;
+}
+
+// A file service whose stream fails at a chosen line, on purpose.
+class FailingStreamService final : public tolbrek::FileService {
+public:
+    explicit FailingStreamService(int failingLine) : m_failingLine(failingLine) {}
+    bool FileExists(const std::string& path) override { return m_real->FileExists(path); }
+    void DeleteFile(const std::string& path, bool force) override
+    {
+        m_real->DeleteFile(path, force);
+    }
+    std::unique_ptr<tolbrek::TextStream> CreateTextFile(const std::string& path, bool overwrite,
+                                                        bool unicode) override;
+
+    int m_failingLine;
+    bool streamReleased = false;
+    bool closed = false;
+    std::unique_ptr<tolbrek::FileService> m_real = tolbrek::MakeStandardFileService();
+};
+
+class FailingStream final : public tolbrek::TextStream {
+public:
+    FailingStream(std::unique_ptr<tolbrek::TextStream> real, FailingStreamService& owner)
+        : m_real(std::move(real)), m_owner(owner)
+    {
+    }
+    ~FailingStream() override { m_owner.streamReleased = true; }
+    void WriteLine(std::string_view text) override
+    {
+        if (++m_written == m_owner.m_failingLine) {
+            throw FailureError({FailureKind::System, 28, "No space left on device"});
+        }
+        m_real->WriteLine(text);
+    }
+    void Close() override
+    {
+        m_owner.closed = true;
+        m_real->Close();
+    }
+
+private:
+    std::unique_ptr<tolbrek::TextStream> m_real;
+    FailingStreamService& m_owner;
+    int m_written = 0;
+};
+
+std::unique_ptr<tolbrek::TextStream> FailingStreamService::CreateTextFile(const std::string& path,
+                                                                          bool overwrite,
+                                                                          bool unicode)
+{
+    return std::make_unique<FailingStream>(m_real->CreateTextFile(path, overwrite, unicode), *this);
+}
+
+}  // namespace
+
+TEST_F(SaveReportTest, an_empty_load_is_written_byte_for_byte)
+{
+    save(SummaryOf(MemoryForm()));
+    const std::string expected =
+        "Cartridge  \r\n\r\n0  Bullet Weight Grains\r\n0  Powder Charge Grains\r\n"
+        "0  Velocity FPS\r\n0  Gun Weight Pounds\r\n0  Recoil Foot Pounds Free Energy\r\n"
+        "0  Muzzle Energy Foot Pounds\r\n";
+    EXPECT_EQ(fileBytes(), expected);
+    EXPECT_EQ(fileBytes().size(), 169u);
+}
+
+TEST_F(SaveReportTest, the_worked_load_is_written_byte_for_byte)
+{
+    save(WorkedLoadList());
+    const std::string bytes = fileBytes();
+    EXPECT_EQ(bytes.size(), 188u);
+    EXPECT_EQ(bytes.substr(0, 17), "Cartridge  .308\r\n");
+    EXPECT_TRUE(bytes.ends_with("\r\n2611.9  Muzzle Energy Foot Pounds\r\n"));
+}
+
+TEST_F(SaveReportTest, an_empty_list_gives_an_empty_file)
+{
+    writeFile("earlier report");
+    save(MemoryList());
+    EXPECT_TRUE(fs::exists(m_path));
+    EXPECT_EQ(fileBytes(), "");
+}
+
+TEST_F(SaveReportTest, a_longer_earlier_file_is_replaced_completely)
+{
+    writeFile(std::string(5000, 'x'));
+    save(WorkedLoadList());
+    EXPECT_EQ(fileBytes().size(), 188u);
+}
+
+TEST_F(SaveReportTest, saving_twice_writes_the_same_bytes)
+{
+    const MemoryList list = WorkedLoadList();
+    save(list);
+    const std::string first = fileBytes();
+    save(list);
+    EXPECT_EQ(fileBytes(), first);
+}
+
+TEST_F(SaveReportTest, every_line_is_written_however_long_the_list)
+{
+    for (const std::size_t count : {32767u, 32768u, 32776u}) {
+        save(ManyLines(count));
+        const std::string bytes = fileBytes();
+        EXPECT_EQ(CountLines(bytes), count);
+        EXPECT_TRUE(bytes.ends_with("\r\n" + std::to_string(count - 1) + "\r\n"));
+    }
+}
+
+TEST_F(SaveReportTest, a_caliber_outside_ascii_is_written_in_the_narrow_encoding)
+{
+    MemoryForm form;
+    form.fields[LoadField::Caliber] =
+        "7,5\xC3\x97"
+        "55 Schweiz \xC3\xA9";
+    save(SummaryOf(form));
+    EXPECT_TRUE(
+        fileBytes().starts_with("Cartridge  7,5\xC3\x97"
+                                "55 Schweiz \xC3\xA9\r\n"));
+    EXPECT_FALSE(fileBytes().starts_with("\xEF\xBB\xBF"));
+}
+
+// Root may delete a read-only file; the user's mark is honoured anyway.
+TEST_F(SaveReportTest, a_read_only_file_is_refused_and_kept)
+{
+    writeFile("old report\r\n");
+    fs::permissions(m_path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const tolbrek::Failure failure = saveFailure(WorkedLoadList());
+    EXPECT_EQ(failure.kind, FailureKind::System);
+    EXPECT_EQ(failure.number, EACCES);
+    EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
+    EXPECT_EQ(fileBytes(), "old report\r\n");
+}
+
+TEST_F(SaveReportTest, a_folder_where_the_file_should_be_is_reported)
+{
+    fs::create_directory(m_path);
+    const tolbrek::Failure failure = saveFailure(WorkedLoadList());
+    EXPECT_EQ(failure.number, EISDIR);
+    EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
+    EXPECT_TRUE(fs::is_directory(m_path));
+}
+
+TEST_F(SaveReportTest, a_missing_folder_is_reported)
+{
+    m_path = (m_folder / "missing" / "Text.txt").string();
+    const tolbrek::Failure failure = saveFailure(WorkedLoadList());
+    EXPECT_EQ(failure.number, ENOENT);
+    EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
+}
+
+TEST_F(SaveReportTest, a_stream_failing_midway_is_released_without_closing)
+{
+    FailingStreamService failing(3);
+    try {
+        tolbrek::WriteReport(WorkedLoadList(), failing, m_path);
+        FAIL() << "expected a failure";
+    } catch (const FailureError& error) {
+        EXPECT_EQ(error.failure().number, 28);
+    }
+    EXPECT_TRUE(failing.streamReleased);
+    EXPECT_FALSE(failing.closed);
+}
+
+// A file-size limit makes the system refuse the bytes, for every user.
+TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_not_taken_for_success)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    tolbrek::Failure failure;
+    try {
+        save(WorkedLoadList());
+    } catch (const FailureError& error) {
+        failure = error.failure();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(failure.kind, FailureKind::System);
+    EXPECT_EQ(failure.number, EFBIG) << failure.description;
+    EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
+}

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "window_fixture.h"
 
@@ -133,6 +134,22 @@ private slots:
             QTest::mouseClick(f.control(name), Qt::LeftButton);
             QCOMPARE(FocusName(), QStringLiteral("txtVel"));
         }
+    }
+
+    // Runs the program's event loop, as main() does, and closes the window
+    // from inside it: the loop must end by itself, with no question asked.
+    void closing_the_window_ends_the_program_without_a_question()
+    {
+        WindowFixture f;
+        f.click("cmdPopulate");
+        QTimer::singleShot(0, f.window.get(), &QWidget::close);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(2); });
+        watchdog.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.presenter->messages.isEmpty());
     }
 };
 

@@ -20,21 +20,14 @@
 
 #include "file_service.h"
 #include "font_fallback.h"
-#include "load_list.h"
+#include "load_summary.h"
+#include "memory_load.h"
 #include "save_report.h"
 #include "tolbrek_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class VectorList final : public tolbrek::LoadList {
-public:
-    void append(const std::string& line) override { lines.push_back(line); }
-    std::size_t count() const override { return lines.size(); }
-    std::string line(std::size_t index) const override { return lines[index]; }
-    std::vector<std::string> lines;
-};
 
 double Milliseconds(Clock::duration duration)
 {
@@ -47,24 +40,18 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-VectorList ManyLoads(std::size_t lineCount)
+// Worked-load summaries, as Populate List makes them, cut to a line count.
+MemoryList ManyLoads(std::size_t lineCount)
 {
-    const char* block[] = {"Cartridge  .308",
-                           "",
-                           "150  Bullet Weight Grains",
-                           "50  Powder Charge Grains",
-                           "2800  Velocity FPS",
-                           "8  Gun Weight Pounds",
-                           "17.01  Recoil Foot Pounds Free Energy",
-                           "2611.9  Muzzle Energy Foot Pounds"};
-    VectorList list;
-    for (std::size_t i = 0; i < lineCount; ++i) list.append(block[i % 8]);
+    MemoryList list;
+    while (list.count() < lineCount) tolbrek::AppendLoadSummary(WorkedLoadForm(), list, ".");
+    list.lines.resize(lineCount);
     return list;
 }
 
 void BenchSave(int runs, const QString& folder)
 {
-    const VectorList list = ManyLoads(32776);
+    const MemoryList list = ManyLoads(32776);
     const std::string path = QDir(folder).filePath("Text.txt").toStdString();
     const std::string plainPath = QDir(folder).filePath("plain.txt").toStdString();
     const auto files = tolbrek::MakeStandardFileService();

@@ -10,19 +10,6 @@ using tolbrek::LoadField;
 
 namespace {
 
-MemoryForm WorkedLoad()
-{
-    MemoryForm form;
-    form.fields = {{LoadField::Caliber, ".308"},
-                   {LoadField::Bullet, "150"},
-                   {LoadField::Powder, "50"},
-                   {LoadField::Velocity, "2800"},
-                   {LoadField::Gun, "8"},
-                   {LoadField::Recoil, "17.01   Ft. Lb."},
-                   {LoadField::Energy, "2611.9  Ft. Lb."}};
-    return form;
-}
-
 const std::vector<std::string> kEmptyLoadLines = {
     "Cartridge  ",
     "",
@@ -57,7 +44,7 @@ TEST(LoadSummary, an_empty_load_gives_the_labels_with_zeros)
 TEST(LoadSummary, the_worked_load_gives_its_eight_lines)
 {
     MemoryList list;
-    AppendLoadSummary(WorkedLoad(), list, ".");
+    AppendLoadSummary(WorkedLoadForm(), list, ".");
     EXPECT_EQ(list.lines, (std::vector<std::string>{
                               "Cartridge  .308",
                               "",
@@ -115,7 +102,7 @@ TEST(LoadSummary, a_comma_locale_keeps_the_fractions_tolbrek_wrote)
 TEST(LoadSummary, each_click_appends_a_block_after_the_last_line)
 {
     MemoryList list;
-    AppendLoadSummary(WorkedLoad(), list, ".");
+    AppendLoadSummary(WorkedLoadForm(), list, ".");
     AppendLoadSummary(MemoryForm(), list, ".");
     ASSERT_EQ(list.lines.size(), 16u);
     EXPECT_EQ(list.lines[7], "2611.9  Muzzle Energy Foot Pounds");
@@ -124,7 +111,7 @@ TEST(LoadSummary, each_click_appends_a_block_after_the_last_line)
 
 TEST(LoadSummary, a_number_beyond_range_stops_after_the_lines_already_appended)
 {
-    MemoryForm form = WorkedLoad();
+    MemoryForm form = WorkedLoadForm();
     form.fields[LoadField::Velocity] = "1e999";
     MemoryList list;
     try {

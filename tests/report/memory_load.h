@@ -24,3 +24,17 @@ public:
     std::string line(std::size_t index) const override { return lines.at(index); }
     std::vector<std::string> lines;
 };
+
+// The worked load, after Calculate: a .308 with a 150-grain bullet.
+inline MemoryForm WorkedLoadForm()
+{
+    MemoryForm form;
+    form.fields = {{tolbrek::LoadField::Caliber, ".308"},
+                   {tolbrek::LoadField::Bullet, "150"},
+                   {tolbrek::LoadField::Powder, "50"},
+                   {tolbrek::LoadField::Velocity, "2800"},
+                   {tolbrek::LoadField::Gun, "8"},
+                   {tolbrek::LoadField::Recoil, "17.01   Ft. Lb."},
+                   {tolbrek::LoadField::Energy, "2611.9  Ft. Lb."}};
+    return form;
+}

@@ -76,15 +76,7 @@ MemoryList SummaryOf(const MemoryForm& form)
 
 MemoryList WorkedLoadList()
 {
-    MemoryForm form;
-    form.fields = {{LoadField::Caliber, ".308"},
-                   {LoadField::Bullet, "150"},
-                   {LoadField::Powder, "50"},
-                   {LoadField::Velocity, "2800"},
-                   {LoadField::Gun, "8"},
-                   {LoadField::Recoil, "17.01   Ft. Lb."},
-                   {LoadField::Energy, "2611.9  Ft. Lb."}};
-    return SummaryOf(form);
+    return SummaryOf(WorkedLoadForm());
 }
 
 MemoryList ManyLines(std::size_t count)

@@ -71,7 +71,7 @@ TolbrekWindow::TolbrekWindow(WindowServices services, QWidget* parent)
     if (!m_services.messages) m_services.messages = std::make_unique<MessageBoxPresenter>(this);
     if (!m_services.files) m_services.files = tolbrek::MakeStandardFileService();
     if (!m_services.editor) m_services.editor = tolbrek::MakeSystemEditorLauncher();
-    if (m_services.reportPath.empty()) m_services.reportPath = ReportFilePath();
+    if (m_services.reportPath.empty()) m_services.reportPath = tolbrek::ReportFilePath();
 
     m_ui->setupUi(this);
     applyFontDetails();

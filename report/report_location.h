@@ -2,6 +2,10 @@
 
 #include <string>
 
+namespace tolbrek {
+
 // Where Save Data writes the report (UTF-8): C:\Text.txt on Windows, and
 // Text.txt in the user's home folder elsewhere.
 std::string ReportFilePath();
+
+}  // namespace tolbrek

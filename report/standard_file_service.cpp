@@ -1,4 +1,3 @@
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -29,14 +28,14 @@ public:
 
     void WriteLine(std::string_view text) override
     {
-        errno = 0;
+        ClearSystemError();
         m_stream << NarrowText(text) << "\r\n";
         if (!m_stream) ThrowSystemFailure(LastSystemError(), "could not write " + m_path);
     }
 
     void Close() override
     {
-        errno = 0;
+        ClearSystemError();
         m_stream.close();
         if (!m_stream) ThrowSystemFailure(LastSystemError(), "could not complete " + m_path);
     }
@@ -63,13 +62,12 @@ public:
         // The system would let an administrator delete a read-only file; the
         // user's mark is honoured all the same.
         if (!force && (status.permissions() & kAnyWrite) == fs::perms::none) {
-            ThrowSystemFailure(std::make_error_code(std::errc::permission_denied),
+            ThrowSystemFailure(SystemError(std::errc::permission_denied),
                                path + " is read-only and was left as it is");
         }
         if (!fs::remove(file, code) || code) {
-            ThrowSystemFailure(
-                code ? code : std::make_error_code(std::errc::no_such_file_or_directory),
-                "could not delete " + path);
+            ThrowSystemFailure(code ? code : SystemError(std::errc::no_such_file_or_directory),
+                               "could not delete " + path);
         }
     }
 
@@ -77,16 +75,15 @@ public:
                                                bool unicode) override
     {
         if (unicode) {
-            ThrowSystemFailure(std::make_error_code(std::errc::not_supported),
+            ThrowSystemFailure(SystemError(std::errc::not_supported),
                                "UTF-16 text is not written, " + path + " was not created");
         }
         const fs::path file = PathFromUtf8(path);
         std::error_code ignored;
         if (!overwrite && fs::exists(file, ignored)) {
-            ThrowSystemFailure(std::make_error_code(std::errc::file_exists),
-                               "could not create " + path);
+            ThrowSystemFailure(SystemError(std::errc::file_exists), "could not create " + path);
         }
-        errno = 0;
+        ClearSystemError();
         std::ofstream stream(file, std::ios::binary | std::ios::trunc);
         if (!stream) ThrowSystemFailure(LastSystemError(), "could not create " + path);
         return std::make_unique<StandardTextStream>(std::move(stream), path);

@@ -11,8 +11,16 @@ namespace tolbrek {
 // and to which file.
 [[noreturn]] void ThrowSystemFailure(std::error_code code, const std::string& what);
 
-// The error of the last failed C library call, or an I/O error where the
-// library left none.
+// Forgets the last system error, before a call whose failure is read with
+// LastSystemError.
+void ClearSystemError();
+
+// The error of the last failed system call: the Windows error code on
+// Windows, errno elsewhere; an I/O error where the system left none.
 std::error_code LastSystemError();
+
+// A condition in the system's own numbering (EACCES, or on Windows
+// ERROR_ACCESS_DENIED), for failures this program decides on itself.
+std::error_code SystemError(std::errc condition);
 
 }  // namespace tolbrek

@@ -17,7 +17,7 @@ public:
     {
         const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (program.isEmpty()) {
-            ThrowSystemFailure(std::make_error_code(std::errc::no_such_file_or_directory),
+            ThrowSystemFailure(SystemError(std::errc::no_such_file_or_directory),
                                "xdg-open was not found on PATH to open " + path);
         }
         QProcess process;

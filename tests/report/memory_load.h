@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "load_list.h"
+#include "load_summary.h"
 
 // A load form and a list held in memory, for tests and benchmarks.
 class MemoryForm final : public tolbrek::LoadForm {
@@ -37,4 +38,12 @@ inline MemoryForm WorkedLoadForm()
                    {tolbrek::LoadField::Recoil, "17.01   Ft. Lb."},
                    {tolbrek::LoadField::Energy, "2611.9  Ft. Lb."}};
     return form;
+}
+
+// The eight summary lines of the worked load.
+inline MemoryList WorkedLoadList()
+{
+    MemoryList list;
+    tolbrek::AppendLoadSummary(WorkedLoadForm(), list, ".");
+    return list;
 }

@@ -1,7 +1,10 @@
 #include "save_report.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -14,6 +17,17 @@
 #include "memory_load.h"
 
 namespace fs = std::filesystem;
+
+// The system's own error numbers for the failures provoked below.
+#ifdef _WIN32
+constexpr int kReadOnly = 5;      // ERROR_ACCESS_DENIED
+constexpr int kIsAFolder = 5;     // ERROR_ACCESS_DENIED
+constexpr int kNoSuchFolder = 3;  // ERROR_PATH_NOT_FOUND
+#else
+constexpr int kReadOnly = EACCES;
+constexpr int kIsAFolder = EISDIR;
+constexpr int kNoSuchFolder = ENOENT;
+#endif
 using tolbrek::FailureError;
 using tolbrek::FailureKind;
 using tolbrek::LoadField;
@@ -72,11 +86,6 @@ MemoryList SummaryOf(const MemoryForm& form)
     MemoryList list;
     tolbrek::AppendLoadSummary(form, list, ".");
     return list;
-}
-
-MemoryList WorkedLoadList()
-{
-    return SummaryOf(WorkedLoadForm());
 }
 
 MemoryList ManyLines(std::size_t count)
@@ -210,9 +219,17 @@ TEST_F(SaveReportTest, a_caliber_outside_ascii_is_written_in_the_narrow_encoding
         "7,5\xC3\x97"
         "55 Schweiz \xC3\xA9";
     save(SummaryOf(form));
-    EXPECT_TRUE(
-        fileBytes().starts_with("Cartridge  7,5\xC3\x97"
-                                "55 Schweiz \xC3\xA9\r\n"));
+#ifdef _WIN32
+    // The ANSI code page, 1252 under wine: one byte for each character.
+    const std::string expected =
+        "Cartridge  7,5\xD7"
+        "55 Schweiz \xE9\r\n";
+#else
+    const std::string expected =
+        "Cartridge  7,5\xC3\x97"
+        "55 Schweiz \xC3\xA9\r\n";
+#endif
+    EXPECT_TRUE(fileBytes().starts_with(expected));
     EXPECT_FALSE(fileBytes().starts_with("\xEF\xBB\xBF"));
 }
 
@@ -223,7 +240,7 @@ TEST_F(SaveReportTest, a_read_only_file_is_refused_and_kept)
     fs::permissions(m_path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const tolbrek::Failure failure = saveFailure(WorkedLoadList());
     EXPECT_EQ(failure.kind, FailureKind::System);
-    EXPECT_EQ(failure.number, EACCES);
+    EXPECT_EQ(failure.number, kReadOnly);
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
     EXPECT_EQ(fileBytes(), "old report\r\n");
 }
@@ -232,7 +249,7 @@ TEST_F(SaveReportTest, a_folder_where_the_file_should_be_is_reported)
 {
     fs::create_directory(m_path);
     const tolbrek::Failure failure = saveFailure(WorkedLoadList());
-    EXPECT_EQ(failure.number, EISDIR);
+    EXPECT_EQ(failure.number, kIsAFolder);
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
     EXPECT_TRUE(fs::is_directory(m_path));
 }
@@ -241,7 +258,7 @@ TEST_F(SaveReportTest, a_missing_folder_is_reported)
 {
     m_path = (m_folder / "missing" / "Text.txt").string();
     const tolbrek::Failure failure = saveFailure(WorkedLoadList());
-    EXPECT_EQ(failure.number, ENOENT);
+    EXPECT_EQ(failure.number, kNoSuchFolder);
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
 }
 
@@ -258,6 +275,7 @@ TEST_F(SaveReportTest, a_stream_failing_midway_is_released_without_closing)
     EXPECT_FALSE(failing.closed);
 }
 
+#ifndef _WIN32
 // A file-size limit makes the system refuse the bytes, for every user.
 TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_not_taken_for_success)
 {
@@ -279,3 +297,4 @@ TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_not_taken_for_s
     EXPECT_EQ(failure.number, EFBIG) << failure.description;
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
 }
+#endif

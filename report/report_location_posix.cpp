@@ -1,12 +1,12 @@
+#include <QDir>
+
 #include "report_location.h"
 
-#include <QDir>
+namespace tolbrek {
 
 std::string ReportFilePath()
 {
-#ifdef Q_OS_WIN
-    return "C:\\Text.txt";
-#else
     return QDir(QDir::homePath()).filePath(QStringLiteral("Text.txt")).toStdString();
-#endif
 }
+
+}  // namespace tolbrek

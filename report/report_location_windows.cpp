@@ -1,0 +1,10 @@
+#include "report_location.h"
+
+namespace tolbrek {
+
+std::string ReportFilePath()
+{
+    return "C:\\Text.txt";
+}
+
+}  // namespace tolbrek

@@ -2,6 +2,15 @@
 # rounded double operation, so contraction into fused multiply-add is off and
 # no fast-math flag may ever be added.
 add_library(tolbrek_build_options INTERFACE)
+if(MSVC)
+  # /fp:precise neither contracts nor reorders floating-point operations.
+  target_compile_options(tolbrek_build_options INTERFACE /W4 /fp:precise /utf-8)
+  if(TOLBREK_WERROR)
+    target_compile_options(tolbrek_build_options INTERFACE /WX)
+  endif()
+  return()
+endif()
+
 target_compile_options(tolbrek_build_options INTERFACE
   -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
 if(TOLBREK_WERROR)

@@ -6,6 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tolbrek"));
     InstallArialFallback();
     TolbrekWindow window;
     window.show();

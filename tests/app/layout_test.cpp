@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <cmath>
 
 #include "font_fallback.h"
 #include "window_fixture.h"
@@ -87,29 +89,45 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kLightGrey(224, 224, 224);
 
-// How many pixel columns the text marks when drawn unclipped from x = 0.
+// The screen's device pixels per logical pixel: 2 under QT_SCALE_FACTOR=2.
+qreal PixelRatio()
+{
+    return qApp->devicePixelRatio();
+}
+
+// Whether a pixel of an image differs from its background.
+bool IsInk(const QImage& image, int x, int y, QRgb background)
+{
+    return image.pixel(x, y) != background;
+}
+
+// How many logical pixel columns the text marks when drawn unclipped from
+// x = 0, drawn at the screen's pixel ratio.
 int InkWidth(const QFont& font, const QString& text)
 {
-    QImage image(QFontMetrics(font).horizontalAdvance(text) + 40, 60, QImage::Format_RGB32);
+    const qreal ratio = PixelRatio();
+    const QSize logical(QFontMetrics(font).horizontalAdvance(text) + 40, 60);
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(0, 40, text);
     painter.end();
-    int width = 0;
+    int columns = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) width = std::max(width, x + 1);
+            if (IsInk(image, x, y, qRgb(255, 255, 255))) columns = std::max(columns, x + 1);
         }
     }
-    return width;
+    return int(std::ceil(columns / ratio));
 }
 
-// The first and one past the last pixel row that a wrapping label's text
+// The first and one past the last logical pixel row that a label's text
 // marks, in the label's own coordinates, had the label not clipped it: a
 // copy of the label with room above and below shows the whole text.
-std::pair<int, int> WrappedInkRows(const QLabel& label)
+std::pair<int, int> InkRows(const QLabel& label)
 {
     constexpr int kRoom = 40;
     QLabel copy;
@@ -117,21 +135,24 @@ std::pair<int, int> WrappedInkRows(const QLabel& label)
     copy.setTextFormat(label.textFormat());
     copy.setText(label.text());
     copy.setAlignment(label.alignment());
-    copy.setWordWrap(true);
+    copy.setWordWrap(label.wordWrap());
     copy.resize(label.width(), label.height() + 2 * kRoom);
-    const int shift = (label.alignment() & Qt::AlignVCenter) ? kRoom : 0;
+    const int shift = (label.alignment() & Qt::AlignVCenter)  ? kRoom
+                      : (label.alignment() & Qt::AlignBottom) ? 2 * kRoom
+                                                              : 0;
     const QImage image = copy.grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
     const QRgb background = image.pixel(0, 0);
     int top = image.height();
     int bottom = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == background) continue;
+            if (!IsInk(image, x, y, background)) continue;
             top = std::min(top, y);
             bottom = std::max(bottom, y + 1);
         }
     }
-    return {top - shift, bottom - shift};
+    return {int(std::floor(top / ratio)) - shift, int(std::ceil(bottom / ratio)) - shift};
 }
 
 QString TextOf(QWidget* control)
@@ -221,21 +242,22 @@ private slots:
         QVERIFY2(family == "Arial" || family == "Liberation Sans", qPrintable(family));
     }
 
-    // A caption that does not wrap must fit its box on one line, measured by
-    // the ink of its glyphs; the three that wrap must fit their box in height.
+    // Every caption's glyphs lie inside its box, measured by their ink; one
+    // that does not wrap fits on one line.
     void every_caption_reads_whole()
     {
         WindowFixture f;
         for (QLabel* label : f.window->findChildren<QLabel*>()) {
             if (label->text() == "*") continue;
-            if (label->wordWrap()) {
-                const auto [top, bottom] = WrappedInkRows(*label);
+            {
+                const auto [top, bottom] = InkRows(*label);
                 QVERIFY2(top >= 0 && bottom <= label->height(),
                          qPrintable(QStringLiteral("%1: ink rows %2 to %3")
                                         .arg(label->objectName())
                                         .arg(top)
                                         .arg(bottom)));
-            } else {
+            }
+            if (!label->wordWrap()) {
                 QVERIFY2(InkWidth(label->font(), label->text()) <= label->width(),
                          qPrintable(label->objectName()));
             }
@@ -243,6 +265,34 @@ private slots:
         QCOMPARE(f.control<QLabel>("Label5")->wordWrap(), true);
         QCOMPARE(f.control<QLabel>("Label12")->wordWrap(), true);
         QCOMPARE(f.control<QLabel>("Label7")->wordWrap(), true);
+    }
+
+    // Buttons, filled result fields and help panels show their whole text.
+    void every_text_fits_its_box()
+    {
+        WindowFixture f;
+        f.typeLoad("150", "50", "2800", "8");
+        f.click("cmdCalc");
+        for (QPushButton* button : f.window->findChildren<QPushButton*>()) {
+            const int room = button->width() - 8;
+            QVERIFY2(InkWidth(button->font(), button->text()) <= room,
+                     qPrintable(button->objectName()));
+        }
+        for (const char* name : {"txtCaluc", "txtEnergy"}) {
+            QLineEdit* result = f.field(name);
+            const QMargins frame = result->textMargins() + QMargins(4, 0, 4, 0);
+            QVERIFY2(InkWidth(result->font(), result->text()) <=
+                         result->width() - frame.left() - frame.right(),
+                     name);
+        }
+        for (const char* name : {"Text1", "Text2"}) {
+            // The last character of the text is drawn inside the panel.
+            auto* panel = f.control<QPlainTextEdit>(name);
+            QTextCursor end(panel->document());
+            end.movePosition(QTextCursor::End);
+            end.movePosition(QTextCursor::PreviousWord);
+            QVERIFY2(panel->cursorRect(end).bottom() < panel->viewport()->height(), name);
+        }
     }
 
     void text_boxes_cover_the_labels_they_overlap()
@@ -303,7 +353,9 @@ private slots:
         f.typeLoad("150", "50", "2800", "8");
         f.field("txtCalib")->setText(".308");
         f.click("cmdCalc");
-        QVERIFY(f.window->grab().save(QString::fromLocal8Bit(path)));
+        QString file = QString::fromLocal8Bit(path);
+        if (PixelRatio() != 1) file.replace(".png", QStringLiteral("-x%1.png").arg(PixelRatio()));
+        QVERIFY(f.window->grab().save(file));
     }
 };
 

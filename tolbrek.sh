@@ -45,7 +45,8 @@ check_format() {
 }
 
 fuzz() {
-    build build-fuzz -DTOLBREK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build-fuzz -DTOLBREK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTOLBREK_WERROR=ON
     local seconds=${TOLBREK_FUZZ_SECONDS:-10}
     local corpus
     corpus=$(mktemp -d)

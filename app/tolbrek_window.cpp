@@ -60,11 +60,6 @@ private:
 
 TolbrekWindow::TolbrekWindow(QWidget* parent) : TolbrekWindow(WindowServices{}, parent) {}
 
-TolbrekWindow::TolbrekWindow(std::unique_ptr<MessagePresenter> messages, QWidget* parent)
-    : TolbrekWindow(WindowServices{std::move(messages), nullptr, nullptr, {}}, parent)
-{
-}
-
 TolbrekWindow::TolbrekWindow(WindowServices services, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::Tolbrek>()), m_services(std::move(services))
 {

@@ -34,7 +34,6 @@ class TolbrekWindow : public QWidget {
 
 public:
     explicit TolbrekWindow(QWidget* parent = nullptr);
-    explicit TolbrekWindow(std::unique_ptr<MessagePresenter> messages, QWidget* parent = nullptr);
     explicit TolbrekWindow(WindowServices services, QWidget* parent = nullptr);
     ~TolbrekWindow() override;
 

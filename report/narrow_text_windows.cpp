@@ -1,16 +1,25 @@
 #include <windows.h>
 
 #include "narrow_text.h"
+#include "wide_text_windows.h"
 
 namespace tolbrek {
 
-std::string NarrowText(std::string_view utf8)
+std::wstring WideFromUtf8(std::string_view utf8)
 {
     if (utf8.empty()) return {};
     const int utf8Size = static_cast<int>(utf8.size());
     const int wideSize = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Size, wide.data(), wideSize);
+    return wide;
+}
+
+std::string NarrowText(std::string_view utf8)
+{
+    const std::wstring wide = WideFromUtf8(utf8);
+    if (wide.empty()) return {};
+    const int wideSize = static_cast<int>(wide.size());
     const int narrowSize =
         WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(narrowSize), '\0');

@@ -4,19 +4,11 @@
 
 #include "editor_launcher.h"
 #include "system_failure.h"
+#include "wide_text_windows.h"
 
 namespace tolbrek {
 
 namespace {
-
-std::wstring Wide(const std::string& utf8)
-{
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
-}
 
 // Notepad on the report file, minimized with the focus, not waited for. The
 // command line is the editor's name, one blank and the path, unquoted.
@@ -24,7 +16,7 @@ class NotepadLauncher final : public EditorLauncher {
 public:
     void Open(const std::string& path) override
     {
-        std::wstring commandLine = L"notepad " + Wide(path);
+        std::wstring commandLine = L"notepad " + WideFromUtf8(path);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -52,10 +52,10 @@ bool IsTooLarge(std::string_view ascii)
 
 }  // namespace
 
-DecimalScan ScanDecimal(std::string_view text, std::size_t start, std::string_view separator)
+DecimalScan ScanDecimal(std::string_view text, std::string_view separator)
 {
     DecimalScan scan;
-    std::size_t pos = start;
+    std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         if (text[pos] == '-') scan.ascii += '-';
         ++pos;
@@ -72,7 +72,7 @@ DecimalScan ScanDecimal(std::string_view text, std::size_t start, std::string_vi
         scan.mantissaDigits += static_cast<int>(fractionEnd - fractionStart);
         pos = fractionEnd;
     }
-    if (scan.mantissaDigits == 0) return DecimalScan{start, 0, {}};
+    if (scan.mantissaDigits == 0) return DecimalScan{};
 
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponentPos = pos + 1;

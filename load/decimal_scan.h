@@ -17,7 +17,7 @@ struct DecimalScan {
     std::string ascii;       // the same number with '.' as separator, no '+'
 };
 
-DecimalScan ScanDecimal(std::string_view text, std::size_t start, std::string_view separator);
+DecimalScan ScanDecimal(std::string_view text, std::string_view separator);
 
 // The nearest double to a scanned number. Beyond the double range is an
 // overflow failure; below the smallest subnormal gives a signed zero.

@@ -84,7 +84,7 @@ NumberOutcome LenientNumber(std::string_view text, std::string_view separator)
             return OctalValue(RadixDigits(rest.substr(2), IsOctalDigit));
         }
     }
-    const detail::DecimalScan scan = detail::ScanDecimal(rest, 0, separator);
+    const detail::DecimalScan scan = detail::ScanDecimal(rest, separator);
     if (scan.mantissaDigits == 0) return 0.0;
     return detail::DecimalValue(scan);
 }

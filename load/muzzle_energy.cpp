@@ -18,10 +18,8 @@ NumberOutcome MuzzleEnergy(std::string_view velocity, std::string_view bullet,
 {
     using namespace detail;
     TOLBREK_TRY(bulletGrains, LenientNumber(bullet, separator));
-    // The velocity field is read once for each factor.
-    TOLBREK_TRY(velocityOnce, StrictNumber(velocity, separator));
-    TOLBREK_TRY(velocityTwice, StrictNumber(velocity, separator));
-    TOLBREK_TRY(velocitySquared, CheckedMultiply(velocityOnce, velocityTwice));
+    TOLBREK_TRY(feetPerSecond, StrictNumber(velocity, separator));
+    TOLBREK_TRY(velocitySquared, CheckedSquare(feetPerSecond));
     // Rounded to the 15 digits of its text, as the squared velocity has
     // always been taken.
     TOLBREK_TRY(squaredAsWritten, LenientNumber(NumberText(velocitySquared, separator), separator));

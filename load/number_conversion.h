@@ -20,8 +20,10 @@ NumberOutcome StrictNumber(std::string_view text, std::string_view separator);
 // number reads as 0. Fails only for a number beyond the double range.
 NumberOutcome LenientNumber(std::string_view text, std::string_view separator);
 
-// The plain text of a number: at most 15 significant digits, no trailing
-// zeros, positional from 1E-05 up to below 1E+15, exponent form beyond.
+// The plain text of a finite number: at most 15 significant digits, no
+// trailing zeros, positional from 1E-05 up to below 1E+15, exponent form
+// beyond. Every number the program holds is finite: the conversions and the
+// checked arithmetic never give anything else.
 std::string NumberText(double value, std::string_view separator);
 
 }  // namespace tolbrek

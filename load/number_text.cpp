@@ -1,4 +1,4 @@
-#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "number_conversion.h"
@@ -51,8 +51,6 @@ std::string Scientific(const std::string& digits, int exponent, std::string_view
 
 std::string NumberText(double value, std::string_view separator)
 {
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
     if (value == 0.0) return "0";
 
     detail::SignificantDigits rounded = detail::RoundToSignificant(value);

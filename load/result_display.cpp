@@ -1,7 +1,5 @@
 #include "result_display.h"
 
-#include <cmath>
-
 #include "significant_digits.h"
 
 namespace tolbrek {
@@ -40,7 +38,6 @@ std::string ScaledDigits(const detail::SignificantDigits& rounded, int decimals)
 
 std::string FixedDecimals(double value, int decimals, std::string_view separator)
 {
-    if (!std::isfinite(value)) return {};
     const detail::SignificantDigits rounded = detail::RoundToSignificant(value);
     std::string digits = ScaledDigits(rounded, decimals);
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
@@ -58,14 +55,13 @@ std::string RecoilDisplay(std::optional<double> recoil, std::string_view separat
 {
     // The unit is part of the pattern, so a value that is not there shows
     // nothing at all, not even the unit.
-    if (!recoil || !std::isfinite(*recoil)) return {};
+    if (!recoil) return {};
     return FixedDecimals(*recoil, 2, separator) + std::string(kRecoilUnit);
 }
 
 std::string EnergyDisplay(std::optional<double> energy, std::string_view separator)
 {
-    const std::string number =
-        (energy && std::isfinite(*energy)) ? FixedDecimals(*energy, 1, separator) : std::string();
+    const std::string number = energy ? FixedDecimals(*energy, 1, separator) : std::string();
     return number + std::string(kEnergyUnit);
 }
 

@@ -6,6 +6,8 @@
 
 namespace tolbrek {
 
+// A result is a finite number, or unset (see NumberText).
+
 // The free recoil energy as the result field shows it: two decimals and the
 // unit "   Ft. Lb." (three blanks), or the empty text for an unset result.
 std::string RecoilDisplay(std::optional<double> recoil, std::string_view separator);

@@ -20,7 +20,7 @@ NumberOutcome StrictNumber(std::string_view text, std::string_view separator)
     while (end > start && IsBlank(text[end - 1])) --end;
 
     const std::string_view number = text.substr(start, end - start);
-    const detail::DecimalScan scan = detail::ScanDecimal(number, 0, separator);
+    const detail::DecimalScan scan = detail::ScanDecimal(number, separator);
     if (scan.mantissaDigits == 0 || scan.end != number.size()) {
         return MakeFailure(FailureKind::TypeMismatch);
     }

@@ -1,5 +1,5 @@
 // libFuzzer target over the three conversions. The first byte picks the
-// decimal separator; the rest is field text, and its first eight bytes also
+// decimal separator (a comma picks the comma, anything else the period); the rest is field text, and its first eight bytes also
 // serve as the bits of a double for the writing side.
 
 #include <charconv>
@@ -41,7 +41,7 @@ void CheckRoundTrip(double value, const char* separator)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    const char* separator = (data[0] & 1) ? "," : ".";
+    const char* separator = data[0] == ',' ? "," : ".";
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     const auto strict = tolbrek::StrictNumber(text, separator);

@@ -59,7 +59,7 @@ TEST(StrictNumber, refuses_anything_but_one_number_as_a_type_mismatch)
 
 TEST(StrictNumber, a_number_beyond_the_double_range_is_an_overflow)
 {
-    for (const char* text : {"1e309", "-1e309", "1e99999999999999999999",
+    for (const char* text : {"1e309", "-1e309", "0.5e400", "-.05e310", "1e99999999999999999999",
                              "1797693134862316000000000000000000000000000000000000000000000000000"
                              "0000000000000000000000000000000000000000000000000000000000000000000"
                              "0000000000000000000000000000000000000000000000000000000000000000000"
@@ -105,8 +105,10 @@ TEST(LenientNumber, takes_the_locales_separator_instead_of_the_period)
     EXPECT_EQ(LenientValue("7842800,25", ","), 7842800.25);
 }
 
-TEST(LenientNumber, radix_numbers_round_to_the_nearest_double)
+TEST(LenientNumber, radix_numbers_take_every_digit_and_round_to_the_nearest_double)
 {
+    EXPECT_EQ(LenientValue("&HAbCdEf"), 11259375.0);
+    EXPECT_EQ(LenientValue("&O01234567"), 342391.0);
     // 2^53 + 1 is not a double; it rounds to the even neighbour 2^53.
     EXPECT_EQ(LenientValue("&H20000000000001"), 9007199254740992.0);
     EXPECT_EQ(LenientValue("&O400000000000000001"), 9007199254740992.0);

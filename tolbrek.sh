@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation2)
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-14-dev clang-format
     g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file)
 
@@ -64,9 +64,10 @@ fuzz() {
 
 case "${1:-}" in
 run)
-    install_missing "${RUN_PACKAGES[@]}" libgtest-dev
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLBREK_WERROR=ON
-    exec build/app/tolbrek
+    # Just the program, in a folder of its own: no tests, no benchmarks.
+    install_missing "${RUN_PACKAGES[@]}"
+    build build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+    exec build-run/app/qt/tolbrek
     ;;
 test)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"

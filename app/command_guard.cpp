@@ -2,37 +2,46 @@
 
 #include <new>
 
-#include "failure.h"
-#include "message_presenter.h"
+#include "window_view.h"
+
+namespace tolbrek {
 
 namespace {
 
-tolbrek::Failure CurrentFailure()
+Failure CurrentFailure()
 {
     try {
         throw;
-    } catch (const tolbrek::FailureError& error) {
+    } catch (const FailureError& error) {
         return error.failure();
     } catch (const std::bad_alloc&) {
-        return tolbrek::MakeFailure(tolbrek::FailureKind::OutOfMemory);
+        return MakeFailure(FailureKind::OutOfMemory);
     } catch (const std::exception& error) {
-        tolbrek::Failure failure = tolbrek::MakeFailure(tolbrek::FailureKind::Unexpected);
+        Failure failure = MakeFailure(FailureKind::Unexpected);
         failure.description += std::string(": ") + error.what();
         return failure;
     } catch (...) {
-        return tolbrek::MakeFailure(tolbrek::FailureKind::Unexpected);
+        return MakeFailure(FailureKind::Unexpected);
     }
 }
 
 }  // namespace
 
-void RunCommand(MessagePresenter& messages, const std::function<void()>& command)
+void RunGuarded(WindowView& view, const std::function<void()>& command)
 {
     try {
         command();
     } catch (...) {
-        const tolbrek::Failure failure = CurrentFailure();
+        const Failure failure = CurrentFailure();
         // A report that cannot be shown must not take the program down.
-        ResumeNext([&] { messages.showError(failure); });
+        ResumeNext([&] { view.reportError(failure); });
     }
 }
+
+std::string ErrorReportText(const Failure& failure)
+{
+    return "Error " + std::to_string(failure.number) + ": " + failure.description +
+           "\n\nThe command was stopped. Everything in the window, the list included, is kept.";
+}
+
+}  // namespace tolbrek

@@ -1,13 +1,19 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
-class MessagePresenter;
+#include "failure.h"
 
-// Runs one command. An error that escapes it is reported with its number and
-// description, and the program carries on with every control as it was:
-// ending the program would throw away the loads gathered in the list.
-void RunCommand(MessagePresenter& messages, const std::function<void()>& command);
+namespace tolbrek {
+
+class WindowView;
+
+// Runs one command. An error that escapes it is reported in the error box
+// with its number and description, and the program carries on with every
+// control as it was: ending the program would throw away the loads gathered
+// in the list.
+void RunGuarded(WindowView& view, const std::function<void()>& command);
 
 // Runs one statement and drops anything it throws: the Calculate command
 // skips a statement that fails and goes on with the next one.
@@ -19,3 +25,8 @@ void ResumeNext(Statement&& statement) noexcept
     } catch (...) {  // NOLINT(bugprone-empty-catch): skipping is the rule
     }
 }
+
+// The text of the error box.
+std::string ErrorReportText(const Failure& failure);
+
+}  // namespace tolbrek

@@ -12,6 +12,8 @@
 #include <string>
 
 #include "font_fallback.h"
+#include "qt_child_watch.h"
+#include "system_services.h"
 #include "tolbrek_window.h"
 
 namespace {
@@ -44,9 +46,10 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     FirstPaintExit exitOnPaint;
     std::unique_ptr<QWidget> window;
-    InstallArialFallback();
+    tolbrek::InstallArialFallback();
+    tolbrek::QtChildWatch children;
     if (mode == "tolbrek") {
-        window = std::make_unique<TolbrekWindow>();
+        window = std::make_unique<tolbrek::TolbrekWindow>(tolbrek::SystemServices(children));
     } else {
         window = std::make_unique<QWidget>();
         window->setFixedSize(551, 673);

@@ -44,7 +44,7 @@ double Median(std::vector<double> values)
 MemoryList ManyLoads(std::size_t lineCount)
 {
     MemoryList list;
-    while (list.count() < lineCount) tolbrek::AppendLoadSummary(WorkedLoadForm(), list, ".");
+    while (list.lineCount() < lineCount) tolbrek::AppendLoadSummary(WorkedLoadForm(), list, ".");
     list.lines.resize(lineCount);
     return list;
 }
@@ -75,7 +75,7 @@ void BenchSave(int runs, const QString& folder)
 }
 
 // One Populate click with `listed` lines already in the list.
-std::vector<double> PopulateClicks(TolbrekWindow& window, int listed, int runs)
+std::vector<double> PopulateClicks(tolbrek::TolbrekWindow& window, int listed, int runs)
 {
     auto* list = window.findChild<QListWidget*>(QStringLiteral("List1"));
     while (list->count() < listed) window.cmdPopulate_Click();
@@ -92,11 +92,10 @@ std::vector<double> PopulateClicks(TolbrekWindow& window, int listed, int runs)
     return clicks;
 }
 
-void BenchPopulate(int runs, const QString& folder)
+void BenchPopulate(int runs)
 {
-    WindowServices services;
-    services.reportPath = QDir(folder).filePath("unused.txt").toStdString();
-    TolbrekWindow window(std::move(services));
+    // Populate List uses no service of the system.
+    tolbrek::TolbrekWindow window(tolbrek::CommandServices{});
     window.findChild<QLineEdit*>(QStringLiteral("txtBulwt"))->setText(QStringLiteral("150"));
     window.findChild<QLineEdit*>(QStringLiteral("txtCalib"))->setText(QStringLiteral(".308"));
     window.show();
@@ -118,9 +117,9 @@ int main(int argc, char* argv[])
     }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    InstallArialFallback();
+    tolbrek::InstallArialFallback();
     QTemporaryDir folder;
     BenchSave(runs, folder.path());
-    BenchPopulate(runs, folder.path());
+    BenchPopulate(runs);
     return 0;
 }

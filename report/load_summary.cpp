@@ -30,12 +30,12 @@ constexpr std::array<NumberLine, 6> kNumberLines = {{
 
 void AppendLoadSummary(const LoadForm& form, LoadList& list, std::string_view separator)
 {
-    list.append(std::string(kCaliberLabel) + form.text(LoadField::Caliber));
-    list.append(std::string());
+    list.appendLine(std::string(kCaliberLabel) + form.text(LoadField::Caliber));
+    list.appendLine(std::string());
     for (const NumberLine& line : kNumberLines) {
         const NumberOutcome number = LenientNumber(form.text(line.field), separator);
         if (!number.ok()) throw FailureError(number.failure());
-        list.append(NumberText(number.value(), separator) + std::string(line.label));
+        list.appendLine(NumberText(number.value(), separator) + std::string(line.label));
     }
 }
 

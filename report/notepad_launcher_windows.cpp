@@ -10,11 +10,12 @@ namespace tolbrek {
 
 namespace {
 
-// Notepad on the report file, minimized with the focus, not waited for. The
+// Notepad on the report file, minimized with the focus, not waited for and
+// not watched: how Notepad ends says nothing about the saved report. The
 // command line is the editor's name, one blank and the path, unquoted.
 class NotepadLauncher final : public EditorLauncher {
 public:
-    void Open(const std::string& path) override
+    void open(const std::string& path, ProgramEnded /*ended*/) override
     {
         std::wstring commandLine = L"notepad " + WideFromUtf8(path);
         STARTUPINFOW startup{};
@@ -35,7 +36,7 @@ public:
 
 }  // namespace
 
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher()
+std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& /*children*/)
 {
     return std::make_unique<NotepadLauncher>();
 }

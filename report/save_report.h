@@ -7,9 +7,9 @@
 
 namespace tolbrek {
 
-// Writes every line of the list to the report file, replacing the file that
-// stands there: test, delete without force, create, write line by line,
-// close. A failure is thrown as a FailureError and leaves the list as it was.
+// Writes every line of the list, in order, as the report file at the path,
+// replacing the file that stands there. A failure is thrown as a
+// FailureError and leaves the list as it was.
 void WriteReport(const LoadList& list, FileService& files, const std::string& path);
 
 }  // namespace tolbrek

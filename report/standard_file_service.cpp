@@ -26,14 +26,14 @@ public:
     {
     }
 
-    void WriteLine(std::string_view text) override
+    void writeLine(std::string_view text) override
     {
         ClearSystemError();
         m_stream << NarrowText(text) << "\r\n";
         if (!m_stream) ThrowSystemFailure(LastSystemError(), "could not write " + m_path);
     }
 
-    void Close() override
+    void close() override
     {
         ClearSystemError();
         m_stream.close();
@@ -45,23 +45,30 @@ private:
     std::string m_path;
 };
 
+// Replaces the report as it always has: an existing file is deleted (a
+// read-only one is refused), then the new one is created and written.
 class StandardFileService final : public FileService {
 public:
-    bool FileExists(const std::string& path) override
-    {
-        std::error_code ignored;
-        return fs::is_regular_file(PathFromUtf8(path), ignored);
-    }
-
-    void DeleteFile(const std::string& path, bool force) override
+    std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
     {
         const fs::path file = PathFromUtf8(path);
+        std::error_code ignored;
+        if (fs::is_regular_file(file, ignored)) remove(file, path);
+        ClearSystemError();
+        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+        if (!stream) ThrowSystemFailure(LastSystemError(), "could not create " + path);
+        return std::make_unique<StandardTextStream>(std::move(stream), path);
+    }
+
+private:
+    static void remove(const fs::path& file, const std::string& path)
+    {
         std::error_code code;
         const fs::file_status status = fs::status(file, code);
         if (code) ThrowSystemFailure(code, "could not delete " + path);
         // The system would let an administrator delete a read-only file; the
         // user's mark is honoured all the same.
-        if (!force && (status.permissions() & kAnyWrite) == fs::perms::none) {
+        if ((status.permissions() & kAnyWrite) == fs::perms::none) {
             ThrowSystemFailure(SystemError(std::errc::permission_denied),
                                path + " is read-only and was left as it is");
         }
@@ -69,24 +76,6 @@ public:
             ThrowSystemFailure(code ? code : SystemError(std::errc::no_such_file_or_directory),
                                "could not delete " + path);
         }
-    }
-
-    std::unique_ptr<TextStream> CreateTextFile(const std::string& path, bool overwrite,
-                                               bool unicode) override
-    {
-        if (unicode) {
-            ThrowSystemFailure(SystemError(std::errc::not_supported),
-                               "UTF-16 text is not written, " + path + " was not created");
-        }
-        const fs::path file = PathFromUtf8(path);
-        std::error_code ignored;
-        if (!overwrite && fs::exists(file, ignored)) {
-            ThrowSystemFailure(SystemError(std::errc::file_exists), "could not create " + path);
-        }
-        ClearSystemError();
-        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-        if (!stream) ThrowSystemFailure(LastSystemError(), "could not create " + path);
-        return std::make_unique<StandardTextStream>(std::move(stream), path);
     }
 };
 

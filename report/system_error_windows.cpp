@@ -30,12 +30,6 @@ std::error_code SystemError(std::errc condition)
         case std::errc::permission_denied:
             windowsError = ERROR_ACCESS_DENIED;
             break;
-        case std::errc::file_exists:
-            windowsError = ERROR_FILE_EXISTS;
-            break;
-        case std::errc::not_supported:
-            windowsError = ERROR_NOT_SUPPORTED;
-            break;
         case std::errc::no_such_file_or_directory:
             windowsError = ERROR_FILE_NOT_FOUND;
             break;

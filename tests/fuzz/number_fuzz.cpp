@@ -1,6 +1,6 @@
 // libFuzzer target over the three conversions. The first byte picks the
-// decimal separator (a comma picks the comma, anything else the period); the rest is field text, and its first eight bytes also
-// serve as the bits of a double for the writing side.
+// decimal separator (a comma picks the comma, anything else the period); the rest is field text,
+// and its first eight bytes also serve as the bits of a double for the writing side.
 
 #include <charconv>
 #include <cmath>

@@ -20,8 +20,8 @@ public:
 
 class MemoryList final : public tolbrek::LoadList {
 public:
-    void append(const std::string& line) override { lines.push_back(line); }
-    std::size_t count() const override { return lines.size(); }
+    void appendLine(const std::string& line) override { lines.push_back(line); }
+    std::size_t lineCount() const override { return lines.size(); }
     std::string line(std::size_t index) const override { return lines.at(index); }
     std::vector<std::string> lines;
 };

@@ -91,7 +91,7 @@ MemoryList SummaryOf(const MemoryForm& form)
 MemoryList ManyLines(std::size_t count)
 {
     MemoryList list;
-    for (std::size_t i = 0; i < count; ++i) list.append(std::to_string(i));
+    for (std::size_t i = 0; i < count; ++i) list.appendLine(std::to_string(i));
     return list;
 }
 
@@ -109,13 +109,7 @@ std::size_t CountLines(const std::string& bytes)
 class FailingStreamService final : public tolbrek::FileService {
 public:
     explicit FailingStreamService(int failingLine) : m_failingLine(failingLine) {}
-    bool FileExists(const std::string& path) override { return m_real->FileExists(path); }
-    void DeleteFile(const std::string& path, bool force) override
-    {
-        m_real->DeleteFile(path, force);
-    }
-    std::unique_ptr<tolbrek::TextStream> CreateTextFile(const std::string& path, bool overwrite,
-                                                        bool unicode) override;
+    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& path) override;
 
     int m_failingLine;
     bool streamReleased = false;
@@ -130,17 +124,17 @@ public:
     {
     }
     ~FailingStream() override { m_owner.streamReleased = true; }
-    void WriteLine(std::string_view text) override
+    void writeLine(std::string_view text) override
     {
         if (++m_written == m_owner.m_failingLine) {
             throw FailureError({FailureKind::System, 28, "No space left on device"});
         }
-        m_real->WriteLine(text);
+        m_real->writeLine(text);
     }
-    void Close() override
+    void close() override
     {
         m_owner.closed = true;
-        m_real->Close();
+        m_real->close();
     }
 
 private:
@@ -149,11 +143,9 @@ private:
     int m_written = 0;
 };
 
-std::unique_ptr<tolbrek::TextStream> FailingStreamService::CreateTextFile(const std::string& path,
-                                                                          bool overwrite,
-                                                                          bool unicode)
+std::unique_ptr<tolbrek::TextStream> FailingStreamService::replaceTextFile(const std::string& path)
 {
-    return std::make_unique<FailingStream>(m_real->CreateTextFile(path, overwrite, unicode), *this);
+    return std::make_unique<FailingStream>(m_real->replaceTextFile(path), *this);
 }
 
 }  // namespace

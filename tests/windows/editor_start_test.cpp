@@ -31,7 +31,11 @@ TEST(EditorStart, starts_notepad_on_the_report_file_minimized)
     fs::remove(record);
     ASSERT_TRUE(SetEnvironmentVariableW(L"TOLBREK_NOTEPAD_RECORD", record.wstring().c_str()));
 
-    tolbrek::MakeSystemEditorLauncher()->Open(tolbrek::ReportFilePath());
+    // Notepad is let go once started: nothing watches it.
+    struct NoWatch final : tolbrek::ChildWatch {
+        void watch(int, tolbrek::ProgramEnded) override { ADD_FAILURE() << "Notepad was watched"; }
+    } children;
+    tolbrek::MakeSystemEditorLauncher(children)->open(tolbrek::ReportFilePath(), {});
 
     // The command line, whether the window state was given, and the state.
     EXPECT_EQ(WaitForRecord(record),

@@ -39,7 +39,7 @@ protected:
     static MemoryList Lines(std::initializer_list<std::string> lines)
     {
         MemoryList list;
-        for (const std::string& line : lines) list.append(line);
+        for (const std::string& line : lines) list.appendLine(line);
         return list;
     }
 

@@ -2,7 +2,11 @@
 
 #include <QFont>
 
+namespace tolbrek {
+
 void InstallArialFallback()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
+
+}  // namespace tolbrek

@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "font_fallback.h"
+#include "qt_child_watch.h"
+#include "system_services.h"
 #include "tolbrek_window.h"
 
 int main(int argc, char* argv[])
@@ -8,8 +10,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Ties the window to the installed desktop entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tolbrek"));
-    InstallArialFallback();
-    TolbrekWindow window;
+    tolbrek::InstallArialFallback();
+    tolbrek::QtChildWatch children;
+    tolbrek::TolbrekWindow window(tolbrek::SystemServices(children));
     window.show();
     return QApplication::exec();
 }

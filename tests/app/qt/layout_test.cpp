@@ -1,6 +1,8 @@
-// The window as designed: every control's name, kind, place, font, colour
-// and text, the captions readable in full, and the picture for the README.
+// The window as designed: every control held to the window design (kind,
+// place, font, colours, text, screen-reader name), the captions readable in
+// full, and the picture for the README.
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -8,86 +10,94 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
 
 #include "font_fallback.h"
+#include "window_design.h"
 #include "window_fixture.h"
 
 namespace {
 
-struct DesignedControl {
-    const char* name;
-    const char* className;
-    QRect geometry;
-    double pointSize;
-    bool bold;
-    bool italic;
-    QString text;
-};
+using tolbrek::ControlDesign;
+using tolbrek::ControlKind;
+using tolbrek::kWindowDesign;
 
-const QString kHelpText = QStringLiteral(
-    "Populate List: Will bring the data in from the fields \r\n"
-    "and populate the List Box with the data.\r\n"
-    "Save Data: Will open Notepad and populate Notepad \r\n"
-    "with the data collected from the fields. Populate List \r\n"
-    "must be used before Save Data is used. Once in \r\n"
-    "Notepad the user has the option of saving the text \r\n"
-    "file.\r\n");
+const char* ClassFor(ControlKind kind)
+{
+    switch (kind) {
+        case ControlKind::Label:
+            return "QLabel";
+        case ControlKind::TextBox:
+        case ControlKind::LockedTextBox:
+            return "QLineEdit";
+        case ControlKind::HelpPanel:
+            return "QPlainTextEdit";
+        case ControlKind::ListBox:
+            return "QListWidget";
+        case ControlKind::Button:
+            break;
+    }
+    return "QPushButton";
+}
 
-const DesignedControl kControls[] = {
-    {"Label1", "QLabel", {16, 40, 161, 17}, 12, false, false, "Bullet Weight Grains"},
-    {"txtBulwt", "QLineEdit", {32, 64, 145, 26}, 12, false, false, ""},
-    {"Label2", "QLabel", {16, 112, 161, 17}, 12, false, false, "Powder Charge Grains"},
-    {"txtPdrchg", "QLineEdit", {32, 136, 145, 26}, 12, false, false, ""},
-    {"Label3", "QLabel", {16, 184, 161, 17}, 12, false, false, "Velocity (FPS)"},
-    {"txtVel", "QLineEdit", {32, 208, 145, 26}, 12, false, false, ""},
-    {"Label4", "QLabel", {16, 256, 161, 17}, 12, false, false, "Weight of Gun (Lbs)"},
-    {"txtGunwt", "QLineEdit", {32, 280, 145, 26}, 12, false, false, ""},
-    {"cmdCalc", "QPushButton", {16, 440, 161, 33}, 14.25, true, false, "Calculate"},
-    {"Label5",
-     "QLabel",
-     {16, 480, 161, 33},
-     12,
-     false,
-     false,
-     "Free Recoil Energy  Calculated (LbFt)"},
-    {"txtCaluc", "QLineEdit", {16, 520, 161, 25}, 12, false, false, ""},
-    {"cmdClear", "QPushButton", {16, 632, 169, 33}, 12, true, false, "Clear All"},
-    {"Label6", "QLabel", {16, 312, 25, 41}, 48, false, false, "*"},
-    {"Label7",
-     "QLabel",
-     {48, 312, 129, 49},
-     9.75,
-     false,
-     false,
-     "NOTE: All Input Fields Must Be Completed For Calculation."},
-    {"Label8", "QLabel", {8, 64, 25, 33}, 24, false, false, "*"},
-    {"Label9", "QLabel", {8, 136, 25, 33}, 24, false, false, "*"},
-    {"Label10", "QLabel", {8, 208, 25, 33}, 24, false, false, "*"},
-    {"Label11", "QLabel", {8, 280, 25, 33}, 24, false, false, "*"},
-    {"Label12", "QLabel", {16, 552, 161, 41}, 12, false, false, "Muzzle Energy Calculated (LbFt)"},
-    {"txtEnergy", "QLineEdit", {16, 592, 161, 25}, 12, false, false, ""},
-    {"Label13", "QLabel", {149, 8, 257, 25}, 14.25, false, true, "For Basic Rifle Loads"},
-    {"txtCalib", "QLineEdit", {16, 408, 161, 27}, 12, false, false, ""},
-    {"Label14", "QLabel", {16, 384, 161, 17}, 12, false, false, "Cartridge Caliber"},
-    {"List1", "QListWidget", {216, 64, 313, 184}, 12, false, false, ""},
-    {"cmdPopulate", "QPushButton", {216, 256, 121, 33}, 12, false, false, "Populate List"},
-    {"cmdSave", "QPushButton", {408, 256, 121, 33}, 12, false, false, "Save Data"},
-    {"Text1", "QPlainTextEdit", {216, 296, 321, 129}, 9.75, false, false, kHelpText},
-    {"Text2",
-     "QPlainTextEdit",
-     {216, 432, 321, 49},
-     12,
-     true,
-     false,
-     "Notepad will open minimized in the lower taskbar. "},
-};
+QColor ColourOf(tolbrek::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kLightGrey(224, 224, 224);
+QRect PlaceOf(const ControlDesign& design)
+{
+    const tolbrek::PixelRect pixels = tolbrek::PixelsFromTwips(design.place, 96);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+Qt::Alignment AlignmentOf(const ControlDesign& design)
+{
+    const Qt::Alignment horizontal =
+        design.align == tolbrek::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    switch (design.verticalAlign) {
+        case tolbrek::VerticalAlign::Top:
+            return horizontal | Qt::AlignTop;
+        case tolbrek::VerticalAlign::Middle:
+            return horizontal | Qt::AlignVCenter;
+        case tolbrek::VerticalAlign::Bottom:
+            break;
+    }
+    return horizontal | Qt::AlignBottom;
+}
+
+// The palette role that colours a control's text and its background.
+QPalette::ColorGroup GroupOf(ControlKind kind)
+{
+    return kind == ControlKind::HelpPanel ? QPalette::Disabled : QPalette::Active;
+}
+
+QPalette::ColorRole TextRoleOf(ControlKind kind)
+{
+    return kind == ControlKind::Label ? QPalette::WindowText : QPalette::Text;
+}
+
+QString AccessibleName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The line height of a rich-text caption, in percent of the font's own.
+int LineHeightOf(QWidget* control)
+{
+    auto* label = qobject_cast<QLabel*>(control);
+    if (!label || label->textFormat() != Qt::RichText) return 100;
+    QTextDocument document;
+    document.setHtml(label->text());
+    const QTextBlockFormat format = document.begin().blockFormat();
+    return format.lineHeightType() == QTextBlockFormat::ProportionalHeight
+               ? int(format.lineHeight())
+               : 100;
+}
 
 // The screen's device pixels per logical pixel: 2 under QT_SCALE_FACTOR=2.
 qreal PixelRatio()
@@ -178,61 +188,67 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InstallArialFallback(); }
+    void initTestCase() { tolbrek::InstallArialFallback(); }
 
     void window_has_its_title_and_fixed_client_size()
     {
         WindowFixture f;
+        const QSize client(tolbrek::PixelsFromTwips(tolbrek::kClientWidthTwips, 96),
+                           tolbrek::PixelsFromTwips(tolbrek::kClientHeightTwips, 96));
         QCOMPARE(f.window->objectName(), QStringLiteral("Tolbrek"));
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Tolbrek"));
-        QCOMPARE(f.window->size(), QSize(551, 673));
-        QCOMPARE(f.window->minimumSize(), QSize(551, 673));
-        QCOMPARE(f.window->maximumSize(), QSize(551, 673));
+        QCOMPARE(f.window->windowTitle().toStdString(), tolbrek::kWindowTitle);
+        QCOMPARE(f.window->size(), client);
+        QCOMPARE(f.window->minimumSize(), client);
+        QCOMPARE(f.window->maximumSize(), client);
         QCOMPARE(f.window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
-                 qsizetype(std::size(kControls)));
+                 qsizetype(kWindowDesign.size()));
     }
 
-    void each_control_is_placed_named_and_written_as_designed_data()
+    void each_control_is_as_designed_data()
     {
         QTest::addColumn<int>("index");
-        for (int i = 0; i < int(std::size(kControls)); ++i) {
-            QTest::newRow(kControls[i].name) << i;
+        for (int i = 0; i < int(kWindowDesign.size()); ++i) {
+            QTest::newRow(kWindowDesign[i].name.data()) << i;
         }
     }
-    void each_control_is_placed_named_and_written_as_designed()
+    void each_control_is_as_designed()
     {
         QFETCH(int, index);
-        const DesignedControl& designed = kControls[index];
+        const ControlDesign& design = kWindowDesign[index];
         WindowFixture f;
-        QWidget* control = f.control(designed.name);
-        QCOMPARE(control->metaObject()->className(), designed.className);
-        QCOMPARE(control->geometry(), designed.geometry);
-        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(control->font().pointSizeF(), designed.pointSize);
-        QCOMPARE(control->font().bold(), designed.bold);
-        QCOMPARE(control->font().italic(), designed.italic);
-        QVERIFY(!control->font().underline() && !control->font().strikeOut());
-        QCOMPARE(TextOf(control), designed.text);
-    }
+        QWidget* control = f.control(design.name.data());
+        QCOMPARE(control->metaObject()->className(), ClassFor(design.kind));
+        QCOMPARE(control->geometry(), PlaceOf(design));
+        QCOMPARE(TextOf(control).toStdString(), design.caption);
 
-    void colours_are_the_designed_ones()
-    {
-        WindowFixture f;
-        for (const char* name :
-             {"txtBulwt", "txtPdrchg", "txtVel", "txtGunwt", "txtCaluc", "txtEnergy"}) {
-            QCOMPARE(f.control(name)->palette().color(QPalette::Active, QPalette::Text), kBlue);
+        const QFont font = control->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSizeF(), design.points);
+        QCOMPARE(font.bold(), design.bold);
+        QCOMPARE(font.italic(), design.italic);
+        QVERIFY(!font.underline() && !font.strikeOut());
+        // A font keeps its letter spacing in 64ths of a pixel.
+        QCOMPARE(qRound(font.letterSpacing() * 64), qRound(design.letterSpacing * 64));
+        QCOMPARE(LineHeightOf(control), design.lineHeightPercent);
+
+        const QPalette standard = f.window->palette();
+        const QPalette::ColorGroup group = GroupOf(design.kind);
+        const QPalette::ColorRole textRole = TextRoleOf(design.kind);
+        QCOMPARE(control->palette().color(group, textRole),
+                 design.text ? ColourOf(*design.text) : standard.color(group, textRole));
+        if (design.background) {
+            QCOMPARE(control->palette().color(group, QPalette::Base), ColourOf(*design.background));
         }
-        for (const char* name : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
-            QCOMPARE(f.control(name)->palette().color(QPalette::WindowText), kRed);
+
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QCOMPARE(label->alignment(), AlignmentOf(design));
+        } else {
+            QCOMPARE(AccessibleName(control).toStdString(), design.accessibleName);
         }
-        QCOMPARE(f.control("Label13")->palette().color(QPalette::WindowText), kBlue);
-        for (const char* name : {"Text1", "Text2"}) {
-            QCOMPARE(f.control(name)->palette().color(QPalette::Disabled, QPalette::Base),
-                     kLightGrey);
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            QCOMPARE(line->isReadOnly(), design.kind == ControlKind::LockedTextBox);
         }
-        const QColor standardText = f.window->palette().color(QPalette::Active, QPalette::Text);
-        QCOMPARE(f.control("txtCalib")->palette().color(QPalette::Active, QPalette::Text),
-                 standardText);
+        QCOMPARE(control->isEnabled(), design.kind != ControlKind::HelpPanel);
     }
 
     void arial_or_its_metric_twin_is_used()
@@ -313,12 +329,10 @@ private slots:
         WindowFixture f;
         for (const char* name : {"Text1", "Text2"}) {
             auto* panel = f.control<QPlainTextEdit>(name);
-            QVERIFY(!panel->isEnabled());
             QCOMPARE(panel->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QVERIFY(!panel->verticalScrollBar()->isVisible());
             QVERIFY(!panel->horizontalScrollBar()->isVisible());
         }
-        QCOMPARE(kHelpText.size(), 316);
     }
 
     void starts_empty_with_the_focus_in_bullet_weight()

@@ -1,0 +1,99 @@
+#include "load_commands.h"
+
+#include <optional>
+
+#include "command_guard.h"
+#include "load_formulas.h"
+#include "load_summary.h"
+#include "result_display.h"
+#include "save_report.h"
+#include "window_view.h"
+
+namespace tolbrek {
+
+LoadCommands::LoadCommands(WindowView& view, CommandServices services)
+    : m_view(view), m_services(std::move(services))
+{
+}
+
+void LoadCommands::run(Command command)
+{
+    RunGuarded(m_view, [this, command] {
+        switch (command) {
+            case Command::Calculate:
+                return calculate();
+            case Command::ClearAll:
+                return clearAll();
+            case Command::PopulateList:
+                return populateList();
+            case Command::SaveData:
+                return saveData();
+        }
+    });
+}
+
+// A field that cannot be read counts as empty: a failed test goes on with
+// its statement's message, which is then shown.
+void LoadCommands::warnIfEmpty(LoadField field, const char* message)
+{
+    bool empty = true;
+    ResumeNext([&] { empty = m_view.text(field).empty(); });
+    if (empty) ResumeNext([&] { m_view.showMessage(message); });
+}
+
+void LoadCommands::calculate()
+{
+    warnIfEmpty(LoadField::Bullet, "Please Enter Bullet Weight");
+    warnIfEmpty(LoadField::Powder, "Please Enter Powder Weight");
+    warnIfEmpty(LoadField::Velocity, "Please Enter Velocity");
+    warnIfEmpty(LoadField::Gun, "Please Enter Gun Weight");
+
+    std::optional<double> recoil;
+    ResumeNext([&] {
+        const std::string velocity = m_view.text(LoadField::Velocity);
+        const std::string powder = m_view.text(LoadField::Powder);
+        const std::string gun = m_view.text(LoadField::Gun);
+        const std::string bullet = m_view.text(LoadField::Bullet);
+        recoil =
+            FreeRecoilEnergy({bullet, powder, velocity, gun}, m_view.decimalSeparator()).result();
+    });
+    ResumeNext([&] {
+        m_view.setText(LoadField::Recoil, RecoilDisplay(recoil, m_view.decimalSeparator()));
+    });
+
+    std::optional<double> energy;
+    ResumeNext([&] {
+        const std::string velocity = m_view.text(LoadField::Velocity);
+        const std::string bullet = m_view.text(LoadField::Bullet);
+        energy = MuzzleEnergy(velocity, bullet, m_view.decimalSeparator()).result();
+    });
+    ResumeNext([&] {
+        m_view.setText(LoadField::Energy, EnergyDisplay(energy, m_view.decimalSeparator()));
+    });
+}
+
+// Field by field, in this order: a failure stops the command there, the
+// fields before it stay empty and the others keep their text.
+void LoadCommands::clearAll()
+{
+    for (const LoadField field :
+         {LoadField::Bullet, LoadField::Powder, LoadField::Velocity, LoadField::Gun,
+          LoadField::Recoil, LoadField::Energy, LoadField::Caliber}) {
+        m_view.setText(field, std::string());
+    }
+}
+
+void LoadCommands::populateList()
+{
+    AppendLoadSummary(m_view, m_view, m_view.decimalSeparator());
+}
+
+// The editor is started only once the report file is complete and closed.
+void LoadCommands::saveData()
+{
+    const std::string path = m_services.reportPath();
+    WriteReport(m_view, *m_services.files, path);
+    m_services.editor->open(path, {});
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "tolbrek_window.h"
+
+// A message box as the user saw it.
+struct BoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Writes down every modal message box that opens and presses its OK, so
+// that a window test sees each box and never hangs on one.
+class BoxRecorder {
+public:
+    BoxRecorder()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            box->button(QMessageBox::Ok)->click();
+        });
+        m_timer.start(5);
+    }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const BoxSeen& box : seen) result << box.text;
+        return result;
+    }
+
+    std::vector<BoxSeen> seen;
+
+private:
+    QTimer m_timer;
+};
+
+// Records each file the editor was asked to open.
+class RecordingEditor final : public tolbrek::EditorLauncher {
+public:
+    explicit RecordingEditor(std::vector<std::string>& opened) : m_opened(opened) {}
+    void open(const std::string& path, tolbrek::ProgramEnded) override { m_opened.push_back(path); }
+
+private:
+    std::vector<std::string>& m_opened;
+};
+
+// A shown, active Tolbrek window whose report goes to a scratch folder and
+// whose editor start is only recorded, unless the test gives services.
+struct WindowFixture {
+    WindowFixture()
+    {
+        show({tolbrek::MakeStandardFileService(), std::make_unique<RecordingEditor>(editorOpened),
+              [this] { return reportPath.toStdString(); }});
+    }
+    explicit WindowFixture(tolbrek::CommandServices services) { show(std::move(services)); }
+
+    void show(tolbrek::CommandServices services)
+    {
+        window = std::make_unique<tolbrek::TolbrekWindow>(std::move(services));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window did not become active");
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    QListWidget* list() const { return control<QListWidget>("List1"); }
+
+    void typeLoad(const QString& bullet, const QString& powder, const QString& velocity,
+                  const QString& gun) const
+    {
+        field("txtBulwt")->setText(bullet);
+        field("txtPdrchg")->setText(powder);
+        field("txtVel")->setText(velocity);
+        field("txtGunwt")->setText(gun);
+    }
+
+    void click(const char* button) const { QTest::mouseClick(control(button), Qt::LeftButton); }
+
+    QTemporaryDir folder;
+    QString reportPath = folder.filePath(QStringLiteral("Text.txt"));
+    std::vector<std::string> editorOpened;
+    BoxRecorder boxes;
+    std::unique_ptr<tolbrek::TolbrekWindow> window;
+};

@@ -1,0 +1,200 @@
+// The Qt window over the commands: each button runs its command on the
+// form's controls, boxes look as they should, and Save Data reaches the
+// real home folder and xdg-open.
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "qt_child_watch.h"
+#include "system_services.h"
+#include "window_fixture.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_had) {
+            qputenv(m_name, m_old);
+        } else {
+            qunsetenv(m_name);
+        }
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+// A scratch home folder, and a folder first on PATH that holds a stand-in
+// xdg-open made from the script (a test writes its records with
+// record()), or that is alone on PATH and holds no xdg-open at all.
+struct SystemDesktop {
+    explicit SystemDesktop(const QString& xdgOpen)
+    {
+        const QByteArray folder = QFile::encodeName(bin.path());
+        pathEnv.emplace("PATH", xdgOpen.isNull() ? folder : folder + ":" + qgetenv("PATH"));
+        if (xdgOpen.isNull()) return;
+        QFile file(bin.filePath("xdg-open"));
+        file.open(QIODevice::WriteOnly);
+        file.write(QString(xdgOpen).replace(QStringLiteral("%1"), records.path()).toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString report() const { return QDir(home.path()).filePath("Text.txt"); }
+    QString record(const char* name) const { return QDir(records.path()).filePath(name); }
+
+    QTemporaryDir home;
+    QTemporaryDir bin;
+    QTemporaryDir records;
+    ScopedEnv homeEnv{"HOME", QFile::encodeName(home.path())};
+    std::optional<ScopedEnv> pathEnv;
+    tolbrek::QtChildWatch children;
+};
+
+void GatherWorkedLoad(const WindowFixture& f)
+{
+    f.typeLoad("150", "50", "2800", "8");
+    f.field("txtCalib")->setText(".308");
+    f.click("cmdCalc");
+    f.click("cmdPopulate");
+}
+
+}  // namespace
+
+class WiringTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void calculate_shows_both_results_in_the_locales_numbers()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        WindowFixture f;
+        f.typeLoad("150", "50", "2800,5", "8");
+        f.click("cmdCalc");
+        QVERIFY(f.boxes.seen.empty());
+        QCOMPARE(f.field("txtCaluc")->text(), QStringLiteral("17,01   Ft. Lb."));
+        QCOMPARE(f.field("txtEnergy")->text(), QStringLiteral("2612,9  Ft. Lb."));
+    }
+
+    void a_warning_is_a_modal_box_with_ok_and_no_icon_titled_tolbrek()
+    {
+        WindowFixture f;
+        f.typeLoad("150", "50", "", "8");
+        f.click("cmdCalc");
+        QCOMPARE(f.boxes.seen.size(), std::size_t(1));
+        const BoxSeen& box = f.boxes.seen[0];
+        QCOMPARE(box.title, QStringLiteral("Tolbrek"));
+        QCOMPARE(box.text, QStringLiteral("Please Enter Velocity"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void clear_all_empties_the_fields_and_keeps_the_list_and_the_focus()
+    {
+        WindowFixture f;
+        GatherWorkedLoad(f);
+        f.field("txtVel")->setFocus();
+        f.window->cmdClear_Click();
+        for (const char* name :
+             {"txtBulwt", "txtPdrchg", "txtVel", "txtGunwt", "txtCaluc", "txtEnergy", "txtCalib"}) {
+            QVERIFY2(f.field(name)->text().isEmpty(), name);
+        }
+        QCOMPARE(f.list()->count(), 8);
+        QCOMPARE(QApplication::focusWidget(), f.field("txtVel"));
+    }
+
+    void populate_list_appends_to_the_list_box_without_selecting()
+    {
+        WindowFixture f;
+        GatherWorkedLoad(f);
+        QCOMPARE(f.list()->count(), 8);
+        QCOMPARE(f.list()->item(0)->text(), QStringLiteral("Cartridge  .308"));
+        QCOMPARE(f.list()->item(7)->text(), QStringLiteral("2611.9  Muzzle Energy Foot Pounds"));
+        QCOMPARE(f.list()->selectedItems().size(), 0);
+    }
+
+    void save_data_writes_the_list_box_and_starts_the_editor()
+    {
+        WindowFixture f;
+        GatherWorkedLoad(f);
+        f.click("cmdSave");
+        QVERIFY(f.boxes.seen.empty());
+        QCOMPARE(ReadAll(f.reportPath).size(), 188);
+        QCOMPARE(f.editorOpened, std::vector<std::string>{f.reportPath.toStdString()});
+    }
+
+    void an_error_box_gives_the_number_and_description_with_a_warning_icon()
+    {
+        WindowFixture f;
+        QVERIFY(QDir().mkdir(f.reportPath));
+        f.click("cmdSave");
+        QCOMPARE(f.boxes.seen.size(), std::size_t(1));
+        const BoxSeen& box = f.boxes.seen[0];
+        QCOMPARE(box.title, QStringLiteral("Tolbrek"));
+        QVERIFY2(box.text.startsWith(QStringLiteral("Error %1: ").arg(EISDIR)),
+                 qPrintable(box.text));
+        QVERIFY2(box.text.contains(f.reportPath), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void the_report_goes_home_and_xdg_open_gets_the_complete_file_once()
+    {
+        SystemDesktop desktop(QStringLiteral(
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1/arguments'\ncp \"$1\" '%1/seen'\n"));
+        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        GatherWorkedLoad(f);
+        f.click("cmdSave");
+        QVERIFY(f.boxes.seen.empty());
+        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(desktop.record("seen")).size(), 188, 10000);
+        QCOMPARE(ReadAll(desktop.record("seen")), ReadAll(desktop.report()));
+        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(desktop.record("arguments")),
+                                  desktop.report().toUtf8() + "\n", 10000);
+    }
+
+    void an_editor_that_cannot_start_is_reported_and_the_report_is_complete_data()
+    {
+        QTest::addColumn<QString>("xdgOpen");
+        QTest::addColumn<int>("number");
+        QTest::newRow("not on PATH") << QString() << ENOENT;
+        QTest::newRow("no program") << QStringLiteral("echo without its #! line\n") << 1006;
+    }
+    void an_editor_that_cannot_start_is_reported_and_the_report_is_complete()
+    {
+        QFETCH(QString, xdgOpen);
+        QFETCH(int, number);
+        SystemDesktop desktop(xdgOpen);
+        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        GatherWorkedLoad(f);
+        f.click("cmdSave");
+        QCOMPARE(f.boxes.seen.size(), std::size_t(1));
+        QVERIFY2(f.boxes.seen[0].text.startsWith(QStringLiteral("Error %1: ").arg(number)),
+                 qPrintable(f.boxes.seen[0].text));
+        QVERIFY(f.boxes.seen[0].text.contains(desktop.report()));
+        QCOMPARE(ReadAll(desktop.report()).size(), 188);
+        QCOMPARE(f.list()->count(), 8);
+    }
+};
+
+QTEST_MAIN(WiringTest)
+#include "wiring_test.moc"

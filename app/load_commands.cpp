@@ -11,6 +11,18 @@
 
 namespace tolbrek {
 
+namespace {
+
+Failure EditorFailure(int status, const std::string& path)
+{
+    Failure failure = MakeFailure(FailureKind::EditorFailed);
+    failure.description += " (status " + std::to_string(status) + ") on " + path +
+                           "; the report is saved there all the same";
+    return failure;
+}
+
+}  // namespace
+
 LoadCommands::LoadCommands(WindowView& view, CommandServices services)
     : m_view(view), m_services(std::move(services))
 {
@@ -88,12 +100,16 @@ void LoadCommands::populateList()
     AppendLoadSummary(m_view, m_view, m_view.decimalSeparator());
 }
 
-// The editor is started only once the report file is complete and closed.
+// The editor is started only once the report file is complete and in place.
+// It is never waited for: how it ended is heard later, while the window goes
+// on, and only a failure is reported.
 void LoadCommands::saveData()
 {
     const std::string path = m_services.reportPath();
     WriteReport(m_view, *m_services.files, path);
-    m_services.editor->open(path, {});
+    m_services.editor->open(path, [this, path](int status) {
+        if (status != 0) ResumeNext([&] { m_view.reportError(EditorFailure(status, path)); });
+    });
 }
 
 }  // namespace tolbrek

@@ -19,6 +19,10 @@ Failure MakeFailure(FailureKind kind)
             return {kind, 1005, "Out of memory"};
         case FailureKind::EditorNotStarted:
             return {kind, 1006, "The text editor could not be started"};
+        case FailureKind::EditorFailed:
+            return {kind, 1007, "The text editor ended with a failure"};
+        case FailureKind::NotAFile:
+            return {kind, 1008, "Not a file"};
         case FailureKind::System:
         case FailureKind::Unexpected:
             break;

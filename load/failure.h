@@ -14,6 +14,8 @@ enum class FailureKind {
     InvalidOperation,
     OutOfMemory,
     EditorNotStarted,
+    EditorFailed,
+    NotAFile,
     System,
     Unexpected,
 };

@@ -8,19 +8,34 @@
 
 namespace tolbrek {
 
+namespace {
+
+bool IsAbsolute(const char* path)
+{
+    return path && path[0] == '/';
+}
+
+}  // namespace
+
+std::optional<std::string> HomeFolder(const char* homeVariable,
+                                      const std::function<const char*()>& userDatabaseHome)
+{
+    if (IsAbsolute(homeVariable)) return homeVariable;
+    if (const char* entry = userDatabaseHome(); IsAbsolute(entry)) return entry;
+    return std::nullopt;
+}
+
 std::string ReportFilePath()
 {
-    std::string home;
-    if (const char* variable = std::getenv("HOME"); variable && *variable) {
-        home = variable;
-    } else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) {
-        home = user->pw_dir;
-    } else {
+    const std::optional<std::string> home = HomeFolder(std::getenv("HOME"), [] {
+        const passwd* user = getpwuid(getuid());
+        return user ? user->pw_dir : nullptr;
+    });
+    if (!home) {
         ThrowSystemFailure(SystemError(std::errc::no_such_file_or_directory),
-                           "no home folder to save Text.txt in");
+                           "no home folder was found to save Text.txt in; nothing was written");
     }
-    if (!home.ends_with('/')) home += '/';
-    return home + "Text.txt";
+    return home->ends_with('/') ? *home + "Text.txt" : *home + "/Text.txt";
 }
 
 }  // namespace tolbrek

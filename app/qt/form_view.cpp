@@ -14,6 +14,8 @@ void ShowBox(QWidget& parent, QMessageBox::Icon icon, const std::string& text)
 {
     QMessageBox box(icon, QStringLiteral("Tolbrek"), QString::fromStdString(text), QMessageBox::Ok,
                     &parent);
+    // A file name or a caliber may look like markup; it is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

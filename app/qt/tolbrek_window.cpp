@@ -1,7 +1,9 @@
 #include "tolbrek_window.h"
 
 #include <QVariant>
+#include <limits>
 
+#include "first_line_validator.h"
 #include "ui_tolbrek_window.h"
 
 namespace tolbrek {
@@ -25,6 +27,12 @@ TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
 {
     m_ui->setupUi(this);
     applyFontDetails();
+    auto* firstLine = new FirstLineValidator(this);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        // A field holds as much text as is typed or pasted into it.
+        field->setMaxLength(std::numeric_limits<int>::max());
+        field->setValidator(firstLine);
+    }
     connect(m_ui->cmdCalc, &QAbstractButton::clicked, this, &TolbrekWindow::cmdCalc_Click);
     connect(m_ui->cmdClear, &QAbstractButton::clicked, this, &TolbrekWindow::cmdClear_Click);
     connect(m_ui->cmdPopulate, &QAbstractButton::clicked, this, &TolbrekWindow::cmdPopulate_Click);

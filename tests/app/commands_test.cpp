@@ -26,15 +26,16 @@ namespace {
 // Records each start, with the bytes the report held at that moment.
 class RecordingEditor final : public tolbrek::EditorLauncher {
 public:
-    void open(const std::string& path, tolbrek::ProgramEnded) override
+    void open(const std::string& path, tolbrek::ProgramEnded ended) override
     {
         if (fails) throw FailureError(tolbrek::MakeFailure(FailureKind::EditorNotStarted));
         std::ifstream in(path, std::ios::binary);
-        opened.push_back({path, {std::istreambuf_iterator<char>(in), {}}});
+        opened.push_back({path, {std::istreambuf_iterator<char>(in), {}}, std::move(ended)});
     }
     struct Start {
         std::string path;
         std::string bytes;
+        tolbrek::ProgramEnded ended;
     };
     std::vector<Start> opened;
     bool fails = false;
@@ -66,7 +67,7 @@ protected:
         m_editor = editor.get();
         m_commands = std::make_unique<tolbrek::LoadCommands>(
             m_view, tolbrek::CommandServices{tolbrek::MakeStandardFileService(), std::move(editor),
-                                             [this] { return m_report; }});
+                                             [this] { return reportPlace(); }});
     }
     ~CommandsTest() override
     {
@@ -75,6 +76,13 @@ protected:
     }
 
     void run(Command command) { m_commands->run(command); }
+
+    // The report's path; an emptied one stands for a system with no home.
+    std::string reportPlace() const
+    {
+        if (m_report.empty()) throw FailureError({FailureKind::System, 2, "no home folder"});
+        return m_report;
+    }
 
     std::string reportBytes() const
     {
@@ -176,6 +184,32 @@ TEST_F(CommandsTest, save_data_reports_each_failure_and_keeps_the_list)
     EXPECT_NE(m_view.errors[0].description.find(m_report), std::string::npos);
     EXPECT_EQ(m_view.errors[1].number, 1006);
     EXPECT_EQ(m_view.lines.size(), 8u);
+}
+
+// The editor is never waited for; a failure it ends with comes later, as a
+// report that names the saved file.
+TEST_F(CommandsTest, an_editor_that_ends_with_a_failure_is_reported_later)
+{
+    run(Command::SaveData);
+    ASSERT_EQ(m_editor->opened.size(), 1u);
+    m_editor->opened[0].ended(0);
+    EXPECT_TRUE(m_view.errors.empty());
+    m_editor->opened[0].ended(3);
+    ASSERT_EQ(m_view.errors.size(), 1u);
+    EXPECT_EQ(m_view.errors[0].number, 1007);
+    EXPECT_NE(m_view.errors[0].description.find("status 3"), std::string::npos);
+    EXPECT_NE(m_view.errors[0].description.find(m_report + "; the report is saved"),
+              std::string::npos);
+}
+
+TEST_F(CommandsTest, no_report_place_means_nothing_is_written)
+{
+    m_report.clear();
+    run(Command::SaveData);
+    ASSERT_EQ(m_view.errors.size(), 1u);
+    EXPECT_EQ(m_view.errors[0].description, "no home folder");
+    EXPECT_TRUE(fs::is_empty(m_folder));
+    EXPECT_TRUE(m_editor->opened.empty());
 }
 
 TEST(CommandGuard, any_exception_becomes_a_numbered_report)

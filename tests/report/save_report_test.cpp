@@ -4,6 +4,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 #include <csignal>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <thread>
 
 #include "failure.h"
 #include "load_summary.h"
@@ -74,6 +76,16 @@ protected:
     void writeFile(const std::string& bytes) const
     {
         std::ofstream(m_path, std::ios::binary) << bytes;
+    }
+
+    // The names in the folder: a save leaves nothing behind but the report.
+    std::vector<std::string> folderNames() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
     }
 
     fs::path m_folder;
@@ -254,8 +266,10 @@ TEST_F(SaveReportTest, a_missing_folder_is_reported)
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
 }
 
-TEST_F(SaveReportTest, a_stream_failing_midway_is_released_without_closing)
+#ifndef _WIN32  // until the Windows file service replaces the report atomically
+TEST_F(SaveReportTest, a_writer_failing_midway_leaves_the_old_report_and_nothing_else)
 {
+    writeFile("old report\r\n");
     FailingStreamService failing(3);
     try {
         tolbrek::WriteReport(WorkedLoadList(), failing, m_path);
@@ -265,12 +279,15 @@ TEST_F(SaveReportTest, a_stream_failing_midway_is_released_without_closing)
     }
     EXPECT_TRUE(failing.streamReleased);
     EXPECT_FALSE(failing.closed);
+    EXPECT_EQ(fileBytes(), "old report\r\n");
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
 
-#ifndef _WIN32
-// A file-size limit makes the system refuse the bytes, for every user.
-TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_not_taken_for_success)
+// A file-size limit makes the system refuse the bytes, as a full disk does,
+// for every user.
+TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_and_the_old_report_stays)
 {
+    writeFile("old report\r\n");
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -288,5 +305,71 @@ TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_not_taken_for_s
     EXPECT_EQ(failure.kind, FailureKind::System);
     EXPECT_EQ(failure.number, EFBIG) << failure.description;
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
+    EXPECT_EQ(fileBytes(), "old report\r\n");
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
+}
+
+TEST_F(SaveReportTest, a_named_pipe_at_the_report_name_is_refused_unopened)
+{
+    ASSERT_EQ(mkfifo(m_path.c_str(), 0644), 0);
+    const tolbrek::Failure failure = saveFailure(WorkedLoadList());
+    EXPECT_EQ(failure.kind, FailureKind::NotAFile);
+    EXPECT_NE(failure.description.find(m_path + " is a named pipe"), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(m_path));
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
+}
+
+// A link is replaced by a new report with the default mode; the file it
+// points to, live or missing, is never opened or written.
+TEST_F(SaveReportTest, a_link_at_the_report_name_is_replaced_and_its_target_left_alone)
+{
+    const fs::path outside = m_folder / "outside";
+    fs::create_directory(outside);
+    const mode_t mask = umask(0);
+    umask(mask);
+    for (const fs::path& target : {outside / "missing.txt", outside / "live.txt"}) {
+        if (target.filename() == "live.txt") std::ofstream(target) << "kept";
+        fs::remove(m_path);
+        fs::create_symlink(target, m_path);
+        save(WorkedLoadList());
+        EXPECT_FALSE(fs::is_symlink(m_path)) << target;
+        EXPECT_EQ(fileBytes().size(), 188u);
+        struct stat report {};
+        stat(m_path.c_str(), &report);
+        EXPECT_EQ(report.st_mode & 0777, 0666 & ~mask);
+    }
+    EXPECT_FALSE(fs::exists(outside / "missing.txt"));
+    std::ifstream live(outside / "live.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(live), {}), "kept");
+}
+
+TEST_F(SaveReportTest, a_private_report_stays_private)
+{
+    writeFile("old report\r\n");
+    fs::permissions(m_path, fs::perms::owner_read | fs::perms::owner_write);
+    save(WorkedLoadList());
+    EXPECT_EQ(fs::status(m_path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fileBytes().size(), 188u);
+}
+#endif
+
+#ifndef _WIN32  // until the Windows file service replaces the report atomically
+// Two windows saving at once: each save writes a whole report of its own,
+// and the last one to finish is the one that stays.
+TEST_F(SaveReportTest, saves_at_the_same_time_each_leave_a_complete_report)
+{
+    const MemoryList shorter = WorkedLoadList();
+    const MemoryList longer = ManyLines(5000);
+    const auto saveMany = [this](const MemoryList& list) {
+        const auto files = tolbrek::MakeStandardFileService();
+        for (int round = 0; round < 20; ++round) tolbrek::WriteReport(list, *files, m_path);
+    };
+    std::thread first(saveMany, std::cref(shorter));
+    std::thread second(saveMany, std::cref(longer));
+    first.join();
+    second.join();
+    const std::string bytes = fileBytes();
+    EXPECT_TRUE(bytes.size() == 188u || CountLines(bytes) == 5000u) << bytes.size();
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
 #endif

@@ -18,6 +18,7 @@ struct BoxSeen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Writes down every modal message box that opens and presses its OK, so
@@ -29,7 +30,8 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
-            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                            box->textFormat()});
             box->button(QMessageBox::Ok)->click();
         });
         m_timer.start(5);

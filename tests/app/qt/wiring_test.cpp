@@ -2,6 +2,7 @@
 // form's controls, boxes look as they should, and Save Data reaches the
 // real home folder and xdg-open.
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -143,9 +144,11 @@ private slots:
         QCOMPARE(f.editorOpened, std::vector<std::string>{f.reportPath.toStdString()});
     }
 
-    void an_error_box_gives_the_number_and_description_with_a_warning_icon()
+    // Whatever a path or a caliber holds is shown as it is, never as markup.
+    void an_error_box_gives_the_number_and_description_as_plain_text()
     {
         WindowFixture f;
+        f.reportPath = f.folder.filePath(QStringLiteral("<b>Text<br>.txt"));
         QVERIFY(QDir().mkdir(f.reportPath));
         f.click("cmdSave");
         QCOMPARE(f.boxes.seen.size(), std::size_t(1));
@@ -156,6 +159,26 @@ private slots:
         QVERIFY2(box.text.contains(f.reportPath), qPrintable(box.text));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.format, Qt::PlainText);
+    }
+
+    // As a native single-line box does, a field keeps the first line of what
+    // is pasted into it, and no length limit cuts it.
+    void a_field_keeps_the_first_line_of_what_is_pasted_and_all_of_a_long_text()
+    {
+        WindowFixture f;
+        QLineEdit* caliber = f.field("txtCalib");
+        caliber->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral(".308\r\n2611.9  Forged line"));
+        QTest::keyClick(caliber, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(caliber->text(), QStringLiteral(".308"));
+        QApplication::clipboard()->setText(QStringLiteral(" Win") + QChar::Null + "x");
+        QTest::keyClick(caliber, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(caliber->text(), QStringLiteral(".308 Win"));
+        const QString longText(40000, QLatin1Char('7'));
+        QApplication::clipboard()->setText(longText);
+        QTest::keyClick(f.field("txtBulwt"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.field("txtBulwt")->text(), longText);
     }
 
     void the_report_goes_home_and_xdg_open_gets_the_complete_file_once()
@@ -170,6 +193,19 @@ private slots:
         QCOMPARE(ReadAll(desktop.record("seen")), ReadAll(desktop.report()));
         QTRY_COMPARE_WITH_TIMEOUT(ReadAll(desktop.record("arguments")),
                                   desktop.report().toUtf8() + "\n", 10000);
+    }
+
+    void an_editor_that_ends_with_a_failure_is_reported_and_the_window_goes_on()
+    {
+        SystemDesktop desktop(QStringLiteral("#!/bin/sh\nexit 3\n"));
+        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        GatherWorkedLoad(f);
+        f.click("cmdSave");
+        QTRY_COMPARE_WITH_TIMEOUT(f.boxes.seen.size(), std::size_t(1), 10000);
+        const QString text = f.boxes.seen[0].text;
+        QVERIFY2(text.startsWith("Error 1007: ") && text.contains("status 3"), qPrintable(text));
+        QVERIFY(text.contains(desktop.report()));
+        QCOMPARE(ReadAll(desktop.report()).size(), 188);
     }
 
     void an_editor_that_cannot_start_is_reported_and_the_report_is_complete_data()

@@ -1,0 +1,20 @@
+#include "first_line_validator.h"
+
+#include <algorithm>
+
+namespace tolbrek {
+
+QValidator::State FirstLineValidator::validate(QString& input, int& position) const
+{
+    const auto end = std::find_if(input.cbegin(), input.cend(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::Null;
+    });
+    const int firstLine = int(end - input.cbegin());
+    if (firstLine < input.size()) {
+        input.truncate(firstLine);
+        position = std::min(position, firstLine);
+    }
+    return Acceptable;
+}
+
+}  // namespace tolbrek

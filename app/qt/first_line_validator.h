@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QValidator>
+
+namespace tolbrek {
+
+// Keeps a field to one line, as a native single-line text box does: text
+// that arrives with a line break or a NUL, however it arrives (typed,
+// pasted, dropped, from an input method), keeps only what comes before it.
+class FirstLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+}  // namespace tolbrek

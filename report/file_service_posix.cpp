@@ -150,7 +150,7 @@ private:
     static std::optional<mode_t> judge(const std::string& path, const struct stat& standing)
     {
         if (S_ISLNK(standing.st_mode)) return std::nullopt;
-        if (S_ISDIR(standing.st_mode)) Fail(EISDIR, path + " is a folder, not a file");
+        if (S_ISDIR(standing.st_mode)) Fail(EISDIR, path + " is a folder and was left as it is");
         if (S_ISFIFO(standing.st_mode)) RefuseNonFile(path, "a named pipe");
         if (S_ISSOCK(standing.st_mode)) RefuseNonFile(path, "a socket");
         if (!S_ISREG(standing.st_mode)) RefuseNonFile(path, "a device");

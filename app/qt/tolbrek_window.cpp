@@ -1,21 +1,20 @@
 #include "tolbrek_window.h"
 
-#include <QVariant>
 #include <limits>
 
 #include "first_line_validator.h"
+#include "form_fonts.h"
 #include "ui_tolbrek_window.h"
 
 namespace tolbrek {
 
 namespace {
 
-// uic writes whole point sizes only; a control whose size has a fraction
-// carries it in this dynamic property of the form.
-constexpr const char* kPointSizeProperty = "pointSizeF";
-// Letter spacing in pixels, which a form font cannot hold either: a caption
-// that is a pixel wider than its box is tightened rather than clipped.
-constexpr const char* kLetterSpacingProperty = "letterSpacing";
+// The form's font, as its top widget has it.
+QFont FormFont()
+{
+    return QFont(QStringLiteral("Arial"), 12);
+}
 
 }  // namespace
 
@@ -25,8 +24,10 @@ TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
       m_view(*m_ui, *this),
       m_commands(m_view, std::move(services))
 {
-    m_ui->setupUi(this);
-    applyFontDetails();
+    {
+        const FormFonts fonts(FormFont());
+        m_ui->setupUi(this);
+    }
     auto* firstLine = new FirstLineValidator(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
         // A field holds as much text as is typed or pasted into it.
@@ -42,17 +43,10 @@ TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
 
 TolbrekWindow::~TolbrekWindow() = default;
 
-void TolbrekWindow::applyFontDetails()
+bool TolbrekWindow::event(QEvent* event)
 {
-    for (QWidget* control : findChildren<QWidget*>()) {
-        const QVariant size = control->property(kPointSizeProperty);
-        const QVariant spacing = control->property(kLetterSpacingProperty);
-        if (!size.isValid() && !spacing.isValid()) continue;
-        QFont font = control->font();
-        if (size.isValid()) font.setPointSizeF(size.toDouble());
-        if (spacing.isValid()) font.setLetterSpacing(QFont::AbsoluteSpacing, spacing.toDouble());
-        control->setFont(font);
-    }
+    if (event->type() == QEvent::ThemeChange) FollowDesktopFont();
+    return QWidget::event(event);
 }
 
 void TolbrekWindow::cmdCalc_Click()

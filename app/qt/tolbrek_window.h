@@ -25,6 +25,9 @@ public:
     explicit TolbrekWindow(CommandServices services, QWidget* parent = nullptr);
     ~TolbrekWindow() override;
 
+protected:
+    bool event(QEvent* event) override;
+
 public slots:
     void cmdCalc_Click();
     void cmdClear_Click();
@@ -32,8 +35,6 @@ public slots:
     void cmdSave_Click();
 
 private:
-    void applyFontDetails();
-
     std::unique_ptr<Ui::Tolbrek> m_ui;
     FormView m_view;
     LoadCommands m_commands;

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <optional>
@@ -142,6 +143,19 @@ private slots:
         QVERIFY(f.boxes.seen.empty());
         QCOMPARE(ReadAll(f.reportPath).size(), 188);
         QCOMPARE(f.editorOpened, std::vector<std::string>{f.reportPath.toStdString()});
+    }
+
+    // The form's font stands in as the application font only while the form
+    // is built; boxes keep taking the desktop's font, also after it changes.
+    void the_boxes_keep_following_the_desktops_font()
+    {
+        WindowFixture f;
+        const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        QCOMPARE(QApplication::font(), desktop);
+        QApplication::setFont(QFont(QStringLiteral("Liberation Serif"), 15));
+        QEvent themeChange(QEvent::ThemeChange);  // what Qt sends a window when the desktop changes
+        QApplication::sendEvent(f.window.get(), &themeChange);
+        QCOMPARE(QApplication::font(), desktop);
     }
 
     // Whatever a path or a caliber holds is shown as it is, never as markup.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Checks the .deb as Debian checks its own packages (lintian,
-# hardening-check), unpacks it into a scratch root, checks what it installs
-# and what it depends on, and runs the end-to-end session against the
-# installed program.
+# Checks the .deb as Debian checks its own packages (lintian, hardening-check,
+# the AppStream and desktop entry validators), unpacks it into a scratch
+# root, checks what it installs and what it depends on, and runs the
+# end-to-end session against the installed program.
 #   package_test.sh BUILD_DIR
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -19,16 +19,24 @@ fail() {
 findings=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $findings"
 
 dpkg-deb -x "$deb" "$root"
+id=invalid.tolbrek.Tolbrek
 program=$root/usr/bin/tolbrek
-for file in usr/bin/tolbrek usr/share/applications/tolbrek.desktop \
-    usr/share/icons/hicolor/scalable/apps/tolbrek.svg usr/share/man/man1/tolbrek.1.gz \
+for file in usr/bin/tolbrek usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/tolbrek.1.gz \
     usr/share/doc/tolbrek/copyright usr/share/doc/tolbrek/changelog.gz; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
-desktop-file-validate "$root/usr/share/applications/tolbrek.desktop"
-grep -q '^Categories=.*Utility;.*Calculator;' "$root/usr/share/applications/tolbrek.desktop" ||
-    fail "the desktop entry is not in Utility/Calculator"
+entry=$root/usr/share/applications/$id.desktop
+desktop-file-validate "$entry"
+grep -q '^Categories=.*Utility;.*Calculator;' "$entry" || fail "the desktop entry is not in Utility/Calculator"
+grep -qx "Icon=$id" "$entry" || fail "the desktop entry does not name the installed icon"
+# The metadata as `appstreamcli validate --no-net` judges it, and the desktop
+# entry it launches installed beside it.
+appstreamcli validate-tree --no-net "$root" >/dev/null ||
+    fail "AppStream: $(appstreamcli validate-tree --no-net "$root")"
 version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream metadata has no release $version"
 zcat "$root/usr/share/doc/tolbrek/changelog.gz" | head -1 | grep -qF "tolbrek ($version)" ||
     fail "the changelog does not start at $version"
 

@@ -41,16 +41,16 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 target_compile_options(tolbrek_build_options INTERFACE -fstack-protector-strong)
 # Not every target has these two (-fcf-protection is x86 only).
 foreach(flag -fstack-clash-protection -fcf-protection)
-  string(MAKE_C_IDENTIFIER "TOLBREK_HAS${flag}" supported)
-  check_cxx_compiler_flag(${flag} ${supported})
-  if(${supported})
+  string(MAKE_C_IDENTIFIER "TOLBREK_HAS${flag}" tolbrek_supported)
+  check_cxx_compiler_flag(${flag} ${tolbrek_supported})
+  if(${tolbrek_supported})
     target_compile_options(tolbrek_build_options INTERFACE ${flag})
   endif()
 endforeach()
 # The C library fortifies its calls only in optimised code and warns
 # otherwise, so a Debug build goes without. A toolchain that defines the
 # macro itself would warn about a second definition: undefine it first.
-set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+set(tolbrek_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 target_compile_options(tolbrek_build_options INTERFACE
-  "$<${optimised}:-U_FORTIFY_SOURCE>" "$<${optimised}:-D_FORTIFY_SOURCE=2>")
+  "$<${tolbrek_optimised}:-U_FORTIFY_SOURCE>" "$<${tolbrek_optimised}:-D_FORTIFY_SOURCE=2>")
 target_link_options(tolbrek_build_options INTERFACE LINKER:-z,relro,-z,now)

@@ -9,7 +9,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-14-dev clang-format
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file)
+    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file
+    lintian devscripts appstream)
 
 install_missing() {
     local missing=()

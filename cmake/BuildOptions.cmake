@@ -27,3 +27,30 @@ if(TOLBREK_FUZZ)
     -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
   target_link_options(tolbrek_build_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The protections every Debian package gets, for what Tolbrek ships: Linux
+# builds that run without sanitizers. None of them touches floating-point
+# code generation.
+if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux" OR TOLBREK_SANITIZE OR TOLBREK_FUZZ)
+  return()
+endif()
+include(CheckCXXCompilerFlag)
+include(CheckPIESupported)
+check_pie_supported(LANGUAGES CXX)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+target_compile_options(tolbrek_build_options INTERFACE -fstack-protector-strong)
+# Not every target has these two (-fcf-protection is x86 only).
+foreach(flag -fstack-clash-protection -fcf-protection)
+  string(MAKE_C_IDENTIFIER "TOLBREK_HAS${flag}" tolbrek_supported)
+  check_cxx_compiler_flag(${flag} ${tolbrek_supported})
+  if(${tolbrek_supported})
+    target_compile_options(tolbrek_build_options INTERFACE ${flag})
+  endif()
+endforeach()
+# The C library fortifies its calls only in optimised code and warns
+# otherwise, so a Debug build goes without. A toolchain that defines the
+# macro itself would warn about a second definition: undefine it first.
+set(tolbrek_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+target_compile_options(tolbrek_build_options INTERFACE
+  "$<${tolbrek_optimised}:-U_FORTIFY_SOURCE>" "$<${tolbrek_optimised}:-D_FORTIFY_SOURCE=2>")
+target_link_options(tolbrek_build_options INTERFACE LINKER:-z,relro,-z,now)

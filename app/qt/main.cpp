@@ -8,8 +8,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // Ties the window to the installed desktop entry, and so to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tolbrek"));
+    // Ties the window to the installed desktop entry, and so to its icon. The
+    // build passes the entry's name, so that the two cannot differ.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLBREK_APP_ID));
     tolbrek::InstallArialFallback();
     tolbrek::QtChildWatch children;
     tolbrek::TolbrekWindow window(tolbrek::SystemServices(children));

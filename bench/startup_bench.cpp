@@ -9,6 +9,7 @@
 //
 //   bench_startup [runs]        (default 30)
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,6 +31,15 @@ constexpr std::array<const char*, 3> kModes = {"bare", "caption", "tolbrek"};
 constexpr std::size_t kCaption = 1;
 constexpr std::size_t kTolbrek = 2;
 
+// Sends a stream of a child process to a file.
+void Redirect(int stream, const char* path)
+{
+    const int file = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (file < 0) return;
+    dup2(file, stream);
+    close(file);
+}
+
 struct Sample {
     double milliseconds;
     double peakMebibytes;
@@ -43,8 +53,8 @@ int Run(const std::vector<std::string>& command, rusage* usage = nullptr,
     std::fflush(nullptr);  // or the child would write out the parent's buffer again
     const pid_t child = fork();
     if (child == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen(errorFile ? errorFile : "/dev/null", "w", stderr);
+        Redirect(STDOUT_FILENO, "/dev/null");
+        Redirect(STDERR_FILENO, errorFile ? errorFile : "/dev/null");
         std::vector<char*> arguments;
         for (const std::string& part : command)
             arguments.push_back(const_cast<char*>(part.c_str()));
@@ -90,7 +100,7 @@ public:
         m_pid = fork();
         if (m_pid == 0) {
             close(ready[0]);
-            std::freopen("/dev/null", "w", stderr);
+            Redirect(STDERR_FILENO, "/dev/null");
             const std::string fd = std::to_string(ready[1]);
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
                    "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "font_fallback.h"
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "tolbrek_window.h"
@@ -46,7 +45,9 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     FirstPaintExit exitOnPaint;
     std::unique_ptr<QWidget> window;
-    tolbrek::InstallArialFallback();
+    // Where Arial is not installed, its metric twin stands in, as it would in
+    // any program that asks for Arial.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     tolbrek::QtChildWatch children;
     if (mode == "tolbrek") {
         window = std::make_unique<tolbrek::TolbrekWindow>(tolbrek::SystemServices(children));

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "file_service.h"
-#include "font_fallback.h"
 #include "load_summary.h"
 #include "memory_load.h"
 #include "save_report.h"
@@ -117,7 +116,6 @@ int main(int argc, char* argv[])
     }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    tolbrek::InstallArialFallback();
     QTemporaryDir folder;
     BenchSave(runs, folder.path());
     BenchPopulate(runs);

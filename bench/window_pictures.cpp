@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "font_fallback.h"
 #include "tolbrek_window.h"
 
 namespace {
@@ -46,7 +45,6 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     // A blinking cursor would make two pictures of one state differ.
     QApplication::setCursorFlashTime(0);
-    tolbrek::InstallArialFallback();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     // A fixed place, so that the error box reads the same in every run.
     const QString scratch = QStringLiteral("/tmp/tolbrek-pictures");

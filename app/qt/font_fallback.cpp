@@ -1,12 +1,16 @@
 #include "font_fallback.h"
 
-#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
 
 namespace tolbrek {
 
-void InstallArialFallback()
+QString DesignFontFamily()
 {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Arial"))
+                                      ? QStringLiteral("Arial")
+                                      : QStringLiteral("Liberation Sans");
+    return family;
 }
 
 }  // namespace tolbrek

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QString>
+
 namespace tolbrek {
 
-// Where Arial is not installed, its metric twin takes its place, so that
-// every caption keeps the width the window was laid out for.
-void InstallArialFallback();
+// The family the window's texts are set in: Arial where it is installed,
+// else its metric twin, so that every caption keeps the width the window was
+// laid out for. Asked once, it spares every font of the window a failed
+// search for Arial and the fallback list that follows one.
+QString DesignFontFamily();
 
 }  // namespace tolbrek

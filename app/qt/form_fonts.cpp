@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "font_fallback.h"
+
 namespace tolbrek {
 
 namespace {
@@ -29,9 +31,12 @@ void ApplyFontDetails(QWidget& control)
 
 }  // namespace
 
-FormFonts::FormFonts(const QFont& formFont) : m_applicationFont(QApplication::font())
+FormFonts::FormFonts(const QFont& formFont)
+    : m_applicationFont(QApplication::font()), m_family(DesignFontFamily())
 {
-    QApplication::setFont(formFont);
+    QFont standIn = formFont;
+    standIn.setFamilies({m_family});
+    QApplication::setFont(standIn);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -49,11 +54,19 @@ void FollowDesktopFont()
 
 bool FormFonts::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType()) {
+    if (!watched->isWidgetType()) return false;
+    auto& control = *static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FontChange && control.font().families() != QStringList{m_family}) {
+        // A font change tells the control before it lays out anything: it
+        // is given the design's family instead, and hears only of that.
+        QFont font = control.font();
+        font.setFamilies({m_family});
+        control.setFont(font);
+        return true;
+    }
+    if (event->type() == QEvent::DynamicPropertyChange) {
         const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
-        if (name == kPointSizeProperty || name == kLetterSpacingProperty) {
-            ApplyFontDetails(*static_cast<QWidget*>(watched));
-        }
+        if (name == kPointSizeProperty || name == kLetterSpacingProperty) ApplyFontDetails(control);
     }
     return false;
 }

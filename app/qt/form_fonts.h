@@ -6,7 +6,10 @@
 namespace tolbrek {
 
 // While the form is built, gives each control its true font the moment the
-// form names it, so that no control lays out its text twice:
+// form names it, so that no control lays out its text twice and no font is
+// looked for that the window does not show:
+// - the form's Arial becomes the design's family (DesignFontFamily) as soon
+//   as a control is given it;
 // - the fractional point size and the letter spacing that the form carries
 //   in dynamic properties (a form font holds whole points only) are applied
 //   as soon as they are set, before the control gets its text;
@@ -26,6 +29,7 @@ protected:
 
 private:
     QFont m_applicationFont;
+    QString m_family;
 };
 
 // Makes the application font the desktop's font, as it was before the form

@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "font_fallback.h"
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "tolbrek_window.h"
@@ -11,7 +10,6 @@ int main(int argc, char* argv[])
     // Ties the window to the installed desktop entry, and so to its icon. The
     // build passes the entry's name, so that the two cannot differ.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOLBREK_APP_ID));
-    tolbrek::InstallArialFallback();
     tolbrek::QtChildWatch children;
     tolbrek::TolbrekWindow window(tolbrek::SystemServices(children));
     window.show();

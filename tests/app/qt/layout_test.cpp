@@ -188,8 +188,6 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tolbrek::InstallArialFallback(); }
-
     void window_has_its_title_and_fixed_client_size()
     {
         WindowFixture f;
@@ -222,7 +220,7 @@ private slots:
         QCOMPARE(TextOf(control).toStdString(), design.caption);
 
         const QFont font = control->font();
-        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.family(), tolbrek::DesignFontFamily());
         QCOMPARE(font.pointSizeF(), design.points);
         QCOMPARE(font.bold(), design.bold);
         QCOMPARE(font.italic(), design.italic);

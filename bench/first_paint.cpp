@@ -9,8 +9,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
+#include "font_warm_up.h"
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "tolbrek_window.h"
@@ -41,17 +43,21 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s tolbrek|bare|caption\n", argv[0]);
         return 2;
     }
+    // Tolbrek starts as its main() does.
+    std::optional<tolbrek::FontLibraryWarmUp> fonts;
+    if (mode == "tolbrek") fonts.emplace();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    if (fonts) fonts->finish();
     FirstPaintExit exitOnPaint;
     std::unique_ptr<QWidget> window;
-    // Where Arial is not installed, its metric twin stands in, as it would in
-    // any program that asks for Arial.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     tolbrek::QtChildWatch children;
     if (mode == "tolbrek") {
         window = std::make_unique<tolbrek::TolbrekWindow>(tolbrek::SystemServices(children));
     } else {
+        // Where Arial is not installed, its metric twin stands in, as it
+        // would in any program that asks for Arial.
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
         window = std::make_unique<QWidget>();
         window->setFixedSize(551, 673);
         window->setWindowTitle(QStringLiteral("Tolbrek"));

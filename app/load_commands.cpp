@@ -88,11 +88,12 @@ void LoadCommands::populateList()
     AppendLoadSummary(m_view, m_view, m_view.decimalSeparator());
 }
 
-// The editor is started only once the report file is complete and closed.
+// The editor is started only once the report file is complete and closed,
+// on the file where the report went.
 void LoadCommands::saveData()
 {
-    const std::string path = m_services.reportPath();
-    WriteReport(m_view, *m_services.files, path);
+    const std::string path = WriteReport(m_view, *m_services.files, m_services.reportPath(),
+                                         m_services.fallbackReportPath);
     m_services.editor->open(path, {});
 }
 

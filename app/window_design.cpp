@@ -19,7 +19,7 @@ const std::array<ControlDesign, 28> kWindowDesign = {{
     {"txtBulwt", TextBox, {480, 960, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
      "", kNone, LoadField::Bullet, "Bullet Weight Grains"},
     {"Label2", Label, {240, 1680, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,
-     "Powder Charge Grains", kNone, kNone, "", -0.1, 100, -0.1},
+     "Powder Charge Grains", kNone, kNone, "", -0.1, 100, -0.15},
     {"txtPdrchg", TextBox, {480, 2040, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
      "", kNone, LoadField::Powder, "Powder Charge Grains"},
     {"Label3", Label, {240, 2760, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,

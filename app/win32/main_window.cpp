@@ -240,6 +240,19 @@ LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested)
     return 0;  // the old fonts go only once no control uses them
 }
 
+// The window is as large as its design at its resolution, even where that
+// is larger than the screen, which the system would otherwise not allow.
+void OnGetMinMaxInfo(HWND window, LPMINMAXINFO limits)
+{
+    const int dpi = StateOf(window).dpi;
+    RECT frame{0, 0, PixelsFromTwips(kClientWidthTwips, dpi),
+               PixelsFromTwips(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
+    const POINT size{frame.right - frame.left, frame.bottom - frame.top};
+    limits->ptMaxSize = size;
+    limits->ptMaxTrackSize = size;
+}
+
 void OnDestroy(HWND /*window*/)
 {
     PostQuitMessage(0);
@@ -260,6 +273,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(hwnd, WM_GETMINMAXINFO, OnGetMinMaxInfo);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         case WM_DPICHANGED:
             return OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

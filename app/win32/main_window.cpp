@@ -213,14 +213,17 @@ void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item)
 }
 
 // The focus stays where the user left it when the window is left and
-// activated again; the system would put it on the window itself.
+// activated again; the system would put it on the window itself. While a
+// box is open the window is disabled and the focus belongs to the box, even
+// where the window is activated (as wine does on a click with no window
+// manager).
 void OnActivate(HWND window, UINT activation, HWND /*other*/, BOOL minimized)
 {
     WindowState& state = StateOf(window);
     if (activation == WA_INACTIVE) {
         const HWND focus = GetFocus();
         if (focus && IsChild(window, focus)) state.focus = focus;
-    } else if (!minimized && state.focus) {
+    } else if (!minimized && state.focus && IsWindowEnabled(window)) {
         SetFocus(state.focus);
     }
 }

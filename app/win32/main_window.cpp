@@ -89,7 +89,19 @@ ControlClass ClassOf(ControlKind kind)
     return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
 }
 
-// Places and fonts of every control at the window's resolution.
+// A control's font at the window's resolution; `redraw` once it is shown.
+void SetFont(HWND control, std::size_t index, const WindowState& state, BOOL redraw)
+{
+    SetWindowFont(control, state.fonts->forControl(index), redraw);
+    if (kWindowDesign[index].kind == ControlKind::HelpPanel) {
+        // Narrow inner margins, so that no line of the help text wraps.
+        const int margin = MulDiv(kPanelMargin, state.dpi, USER_DEFAULT_SCREEN_DPI);
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
+}
+
+// Places and fonts of every control at a new resolution.
 void LayOut(HWND window, WindowState& state)
 {
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
@@ -97,13 +109,7 @@ void LayOut(HWND window, WindowState& state)
         const PixelRect place = PixelsFromTwips(kWindowDesign[index].place, state.dpi);
         SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(control, state.fonts->forControl(index), TRUE);
-        if (kWindowDesign[index].kind == ControlKind::HelpPanel) {
-            // Narrow inner margins, so that no line of the help text wraps.
-            const int margin = MulDiv(kPanelMargin, state.dpi, USER_DEFAULT_SCREEN_DPI);
-            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                         MAKELPARAM(margin, margin));
-        }
+        SetFont(control, index, state, TRUE);
     }
 }
 
@@ -111,11 +117,14 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
 {
     const ControlDesign& design = kWindowDesign[index];
     const ControlClass type = ClassOf(design.kind);
-    const HWND control = CreateWindowExW(
-        type.extendedStyle, type.name, WideFromUtf8(design.caption).c_str(), type.style, 0, 0, 0, 0,
-        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
-        GetWindowInstance(window), nullptr);
+    const PixelRect place = PixelsFromTwips(design.place, state.dpi);
+    const HWND control =
+        CreateWindowExW(type.extendedStyle, type.name, WideFromUtf8(design.caption).c_str(),
+                        type.style, place.left, place.top, place.width, place.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
+                        GetWindowInstance(window), nullptr);
     if (!control) return nullptr;
+    SetFont(control, index, state, FALSE);
     if (design.kind == ControlKind::TextBox || design.kind == ControlKind::LockedTextBox) {
         // No length limit: 0 lifts the edit control's own default of 32,767.
         Edit_LimitText(control, 0);
@@ -146,7 +155,6 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
             if (!CreateControl(window, index, state)) return FALSE;
         }
     }
-    LayOut(window, state);
     state.view.emplace(window);
     state.commands.emplace(*state.view, std::move(state.services));
     state.focus = GetDlgItem(window, ControlId("txtBulwt"));

@@ -9,7 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-14-dev clang-format
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file
+    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file nsis procps
     lintian devscripts appstream)
 
 install_missing() {
@@ -76,7 +76,7 @@ test)
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLBREK_WERROR=ON
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOLBREK_WERROR=ON -DTOLBREK_SANITIZE=ON
     fuzz
-    # The Qt-free parts built for Windows, their tests run under wine.
+    # The Windows program and its installer, their tests run under wine.
     cmake --workflow --preset windows
     (cd build-asan && ctest --output-on-failure)
     (cd build && ctest --output-on-failure)

@@ -100,13 +100,13 @@ void LoadCommands::populateList()
     AppendLoadSummary(m_view, m_view, m_view.decimalSeparator());
 }
 
-// The editor is started only once the report file is complete and in place.
-// It is never waited for: how it ended is heard later, while the window goes
-// on, and only a failure is reported.
+// The editor is started only once the report file is complete and in place,
+// on the file where the report went. It is never waited for: how it ended is
+// heard later, while the window goes on, and only a failure is reported.
 void LoadCommands::saveData()
 {
-    const std::string path = m_services.reportPath();
-    WriteReport(m_view, *m_services.files, path);
+    const std::string path = WriteReport(m_view, *m_services.files, m_services.reportPath(),
+                                         m_services.fallbackReportPath);
     m_services.editor->open(path, [this, path](int status) {
         if (status != 0) ResumeNext([&] { m_view.reportError(EditorFailure(status, path)); });
     });

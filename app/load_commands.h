@@ -19,6 +19,8 @@ struct CommandServices {
     std::unique_ptr<EditorLauncher> editor;
     // Where the report goes, asked afresh at every save.
     std::function<std::string()> reportPath;
+    // Where it goes when that folder refuses new files; none if empty.
+    std::function<std::string()> fallbackReportPath = {};
 };
 
 // The four commands of Tolbrek, written once for every window. Each reads

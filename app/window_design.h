@@ -95,6 +95,10 @@ struct ControlDesign {
     // the line height of a wrapped caption in percent of the font's own.
     double letterSpacing = 0;
     int lineHeightPercent = 100;
+    // The letter spacing, in pixels at 96 dpi, where text is measured in
+    // whole pixels per character (Windows' GDI), which makes some captions
+    // a pixel or two wider than where it is measured in fractions (Qt).
+    double wholePixelLetterSpacing = 0;
 };
 
 inline constexpr std::string_view kWindowTitle = "Tolbrek";

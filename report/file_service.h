@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "failure.h"
+
 namespace tolbrek {
 
 // A text file being written, one line at a time. Released without close(),
@@ -26,6 +28,14 @@ public:
     // is given. A read-only file there (one without any write permission) is
     // refused, whoever runs the program, and stays exactly as it was.
     virtual std::unique_ptr<TextStream> replaceTextFile(const std::string& path) = 0;
+};
+
+// Thrown by replaceTextFile when the report's folder does not let this user
+// create a file in it at all, rather than the report file refusing to be
+// replaced: another folder may take the report.
+class FolderRefusedError final : public FailureError {
+public:
+    using FailureError::FailureError;
 };
 
 // The system's file service.

@@ -15,6 +15,17 @@ std::wstring WideFromUtf8(std::string_view utf8)
     return wide;
 }
 
+std::string Utf8FromWide(std::wstring_view wide)
+{
+    if (wide.empty()) return {};
+    const int wideSize = static_cast<int>(wide.size());
+    const int utf8Size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(utf8Size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, utf8.data(), utf8Size, nullptr, nullptr);
+    return utf8;
+}
+
 std::string NarrowText(std::string_view utf8)
 {
     const std::wstring wide = WideFromUtf8(utf8);

@@ -266,13 +266,27 @@ TEST_F(SaveReportTest, a_missing_folder_is_reported)
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
 }
 
-#ifndef _WIN32  // until the Windows file service replaces the report atomically
+// The new report is written beside the old one and takes its place only
+// once it is complete.
+TEST_F(SaveReportTest, the_old_report_stands_until_the_new_one_is_closed)
+{
+    writeFile("old report\r\n");
+    auto stream = m_files->replaceTextFile(m_path);
+    for (const std::string& line : WorkedLoadList().lines) stream->writeLine(line);
+    EXPECT_EQ(fileBytes(), "old report\r\n");
+    EXPECT_EQ(folderNames().size(), 2u) << "a temporary file beside the report";
+    stream->close();
+    EXPECT_EQ(fileBytes().size(), 188u);
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
+}
+
 TEST_F(SaveReportTest, a_writer_failing_midway_leaves_the_old_report_and_nothing_else)
 {
     writeFile("old report\r\n");
-    FailingStreamService failing(3);
+    // Far more than one chunk of the new report reaches the disk first.
+    FailingStreamService failing(90000);
     try {
-        tolbrek::WriteReport(WorkedLoadList(), failing, m_path);
+        tolbrek::WriteReport(ManyLines(100000), failing, m_path);
         FAIL() << "expected a failure";
     } catch (const FailureError& error) {
         EXPECT_EQ(error.failure().number, 28);
@@ -283,6 +297,17 @@ TEST_F(SaveReportTest, a_writer_failing_midway_leaves_the_old_report_and_nothing
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
 
+TEST_F(SaveReportTest, a_temporary_file_left_by_a_killed_save_is_not_touched)
+{
+    const fs::path left = m_folder / ".Text.txt.0badf00d.tmp";
+    std::ofstream(left, std::ios::binary) << "half a report";
+    save(WorkedLoadList());
+    EXPECT_EQ(fileBytes().size(), 188u);
+    std::ifstream in(left, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "half a report");
+}
+
+#ifndef _WIN32
 // A file-size limit makes the system refuse the bytes, as a full disk does,
 // for every user.
 TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_and_the_old_report_stays)
@@ -353,7 +378,6 @@ TEST_F(SaveReportTest, a_private_report_stays_private)
 }
 #endif
 
-#ifndef _WIN32  // until the Windows file service replaces the report atomically
 // Two windows saving at once: each save writes a whole report of its own,
 // and the last one to finish is the one that stays.
 TEST_F(SaveReportTest, saves_at_the_same_time_each_leave_a_complete_report)
@@ -372,4 +396,3 @@ TEST_F(SaveReportTest, saves_at_the_same_time_each_leave_a_complete_report)
     EXPECT_TRUE(bytes.size() == 188u || CountLines(bytes) == 5000u) << bytes.size();
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
-#endif

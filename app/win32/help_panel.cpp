@@ -1,0 +1,60 @@
+#include "help_panel.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <string>
+
+namespace tolbrek {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 2;
+
+void Paint(HWND panel)
+{
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(panel, &paint);
+    RECT client{};
+    GetClientRect(panel, &client);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(panel), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(panel)));
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(panel)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(panel, text.data(), static_cast<int>(text.size()))));
+    RECT format{};
+    SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const HGDIOBJ previousFont = SelectObject(dc, GetWindowFont(panel));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+    EndPaint(panel, &paint);
+}
+
+LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                           DWORD_PTR /*data*/)
+{
+    switch (message) {
+        case WM_PAINT:
+            Paint(panel);
+            return 0;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(panel, PanelProc, kSubclassId);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(panel, message, wParam, lParam);
+}
+
+}  // namespace
+
+void DrawInParentColours(HWND panel)
+{
+    SetWindowSubclass(panel, PanelProc, kSubclassId, 0);
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,358 @@
+#include "main_window.h"
+
+#include <windowsx.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "accessible_name.h"
+#include "caption_painter.h"
+#include "control_ids.h"
+#include "design_fonts.h"
+#include "first_position.h"
+#include "gdi_holders.h"
+#include "help_panel.h"
+#include "resource_ids.h"
+#include "system_failure.h"
+#include "wide_text_windows.h"
+#include "win32_view.h"
+#include "window_design.h"
+
+namespace tolbrek {
+
+// What the window keeps while it lives.
+struct WindowState {
+    explicit WindowState(CommandServices commandServices) : services(std::move(commandServices)) {}
+
+    CommandServices services;  // handed to the commands once the window exists
+    std::optional<Win32View> view;
+    std::optional<LoadCommands> commands;
+    int dpi = USER_DEFAULT_SCREEN_DPI;
+    std::unique_ptr<DesignFonts> fonts;
+    std::array<UniqueBrush, kWindowDesign.size()> backgrounds;
+    std::array<std::wstring, kWindowDesign.size()> accessibleNames;
+    HWND focus = nullptr;  // the control that had the focus when the window was left
+};
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"TolbrekWindow";
+// A fixed frame: the window can be moved and minimized, not resized.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = 0;
+// The face of the window and of its labels.
+constexpr int kWindowColour = COLOR_BTNFACE;
+// The help panels' inner margins, in pixels at 96 dpi.
+constexpr int kPanelMargin = 2;
+
+WindowState& StateOf(HWND window)
+{
+    return *reinterpret_cast<WindowState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+COLORREF ColourRef(const Rgb& colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+// Each kind of control as Windows' standard controls make it. Every control
+// clips its siblings, so that where two overlap the upper one is drawn whole.
+ControlClass ClassOf(ControlKind kind)
+{
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (kind) {
+        case ControlKind::Label:
+            // Drawn by PaintCaption; the static control keeps the text.
+            return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOPREFIX, 0};
+        case ControlKind::TextBox:
+            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::LockedTextBox:
+            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::HelpPanel:
+            return {L"EDIT", kChild | WS_DISABLED | ES_LEFT | ES_MULTILINE, WS_EX_CLIENTEDGE};
+        case ControlKind::ListBox:
+            // Exactly the designed height, not a whole number of lines.
+            return {L"LISTBOX",
+                    kChild | WS_TABSTOP | WS_VSCROLL | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::Button:
+            break;
+    }
+    return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+}
+
+// A control's font at the window's resolution; `redraw` once it is shown.
+void SetFont(HWND control, std::size_t index, const WindowState& state, BOOL redraw)
+{
+    SetWindowFont(control, state.fonts->forControl(index), redraw);
+    if (kWindowDesign[index].kind == ControlKind::HelpPanel) {
+        // Narrow inner margins, so that no line of the help text wraps.
+        const int margin = MulDiv(kPanelMargin, state.dpi, USER_DEFAULT_SCREEN_DPI);
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
+}
+
+// Places and fonts of every control at a new resolution.
+void LayOut(HWND window, WindowState& state)
+{
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const HWND control = GetDlgItem(window, ControlId(index));
+        const PixelRect place = PixelsFromTwips(kWindowDesign[index].place, state.dpi);
+        SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetFont(control, index, state, TRUE);
+    }
+}
+
+HWND CreateControl(HWND window, std::size_t index, WindowState& state)
+{
+    const ControlDesign& design = kWindowDesign[index];
+    const ControlClass type = ClassOf(design.kind);
+    const PixelRect place = PixelsFromTwips(design.place, state.dpi);
+    const HWND control =
+        CreateWindowExW(type.extendedStyle, type.name, WideFromUtf8(design.caption).c_str(),
+                        type.style, place.left, place.top, place.width, place.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
+                        GetWindowInstance(window), nullptr);
+    if (!control) return nullptr;
+    SetFont(control, index, state, FALSE);
+    if (design.kind == ControlKind::TextBox || design.kind == ControlKind::LockedTextBox) {
+        // No length limit: 0 lifts the edit control's own default of 32,767.
+        Edit_LimitText(control, 0);
+    }
+    if (design.kind == ControlKind::HelpPanel) DrawInParentColours(control);
+    if (design.background) {
+        state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
+    }
+    if (design.kind != ControlKind::Label && !design.accessibleName.empty()) {
+        state.accessibleNames[index] = WideFromUtf8(design.accessibleName);
+        NameForScreenReaders(control, state.accessibleNames[index]);
+    }
+    return control;
+}
+
+BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
+{
+    WindowState& state = StateOf(window);
+    state.dpi = static_cast<int>(GetDpiForWindow(window));
+    state.fonts = std::make_unique<DesignFonts>(state.dpi);
+    // Tab follows the order in which controls are created. Labels take no
+    // focus, so they come last: a text box created before a label it
+    // overlaps lies above it (Label12 over txtEnergy, the stars over the
+    // number fields).
+    for (const bool labels : {false, true}) {
+        for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+            if ((kWindowDesign[index].kind == ControlKind::Label) != labels) continue;
+            if (!CreateControl(window, index, state)) return FALSE;
+        }
+    }
+    state.view.emplace(window);
+    state.commands.emplace(*state.view, std::move(state.services));
+    state.focus = GetDlgItem(window, ControlId("txtBulwt"));
+    return TRUE;
+}
+
+// Buttons run their command; Enter, which the dialog manager sends as IDOK,
+// presses the button that has the focus and nothing else.
+void OnCommand(HWND window, int id, HWND /*control*/, UINT notification)
+{
+    if (id == IDOK) {
+        const HWND focus = GetFocus();
+        if (!focus || !IsChild(window, focus)) return;
+        id = GetDlgCtrlID(focus);
+        notification = BN_CLICKED;
+    }
+    const std::optional<std::size_t> index = DesignIndexOf(id);
+    if (!index || notification != BN_CLICKED) return;
+    const ControlDesign& design = kWindowDesign[*index];
+    if (design.kind != ControlKind::Button || !design.command) return;
+    StateOf(window).commands->run(*design.command);
+}
+
+// The design's colours for a text box or help panel; none where the design
+// leaves the platform's own. A locked result field stays white like the
+// other text boxes, where Windows would give it the window's face.
+HBRUSH ColourBox(HWND window, HDC dc, HWND control)
+{
+    const std::optional<std::size_t> index = DesignIndexOf(GetDlgCtrlID(control));
+    if (!index) return nullptr;
+    const ControlDesign& design = kWindowDesign[*index];
+    const bool locked = design.kind == ControlKind::LockedTextBox;
+    if (!design.text && !design.background && !locked) return nullptr;
+    SetTextColor(dc, design.text ? ColourRef(*design.text) : GetSysColor(COLOR_WINDOWTEXT));
+    if (design.background) {
+        SetBkColor(dc, ColourRef(*design.background));
+        return StateOf(window).backgrounds[*index].get();
+    }
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+HBRUSH OnCtlColorEdit(HWND window, HDC dc, HWND control, int /*type*/)
+{
+    if (const HBRUSH brush = ColourBox(window, dc, control)) return brush;
+    return FORWARD_WM_CTLCOLOREDIT(window, dc, control, DefWindowProcW);
+}
+
+// Read-only and disabled edit controls ask here.
+HBRUSH OnCtlColorStatic(HWND window, HDC dc, HWND control, int /*type*/)
+{
+    if (const HBRUSH brush = ColourBox(window, dc, control)) return brush;
+    return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefWindowProcW);
+}
+
+void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item)
+{
+    const std::optional<std::size_t> index = DesignIndexOf(static_cast<int>(item->CtlID));
+    if (item->CtlType != ODT_STATIC || !index) return;
+    const WindowState& state = StateOf(window);
+    FillRect(item->hDC, &item->rcItem, GetSysColorBrush(kWindowColour));
+    PaintCaption(item->hDC, item->rcItem, kWindowDesign[*index], state.fonts->forControl(*index),
+                 state.dpi);
+}
+
+// The focus stays where the user left it when the window is left and
+// activated again; the system would put it on the window itself. While a
+// box is open the window is disabled and the focus belongs to the box, even
+// where the window is activated (as wine does on a click with no window
+// manager).
+void OnActivate(HWND window, UINT activation, HWND /*other*/, BOOL minimized)
+{
+    WindowState& state = StateOf(window);
+    if (activation == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) state.focus = focus;
+    } else if (!minimized && state.focus && IsWindowEnabled(window)) {
+        SetFocus(state.focus);
+    }
+}
+
+// A move to a screen of another resolution: new fonts, every control placed
+// again, and the frame the system suggests.
+LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested)
+{
+    WindowState& state = StateOf(window);
+    state.dpi = dpi;
+    auto fonts = std::make_unique<DesignFonts>(dpi);
+    std::swap(state.fonts, fonts);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut(window, state);
+    InvalidateRect(window, nullptr, TRUE);
+    return 0;  // the old fonts go only once no control uses them
+}
+
+// The window is as large as its design at its resolution, even where that
+// is larger than the screen, which the system would otherwise not allow.
+void OnGetMinMaxInfo(HWND window, LPMINMAXINFO limits)
+{
+    const int dpi = StateOf(window).dpi;
+    RECT frame{0, 0, PixelsFromTwips(kClientWidthTwips, dpi),
+               PixelsFromTwips(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
+    const POINT size{frame.right - frame.left, frame.bottom - frame.top};
+    limits->ptMaxSize = size;
+    limits->ptMaxTrackSize = size;
+}
+
+void OnDestroy(HWND /*window*/)
+{
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    if (!GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_CREATE, OnCreate);
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_CTLCOLOREDIT, OnCtlColorEdit);
+        HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
+        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(hwnd, WM_GETMINMAXINFO, OnGetMinMaxInfo);
+        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+        case WM_DPICHANGED:
+            return OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void RegisterWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = WindowProcedure;
+    type.hInstance = instance;
+    type.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(TOLBREK_ICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    type.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TOLBREK_ICON),
+                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = GetSysColorBrush(kWindowColour);
+    type.lpszClassName = kClassName;
+    // A second window in the same process (as in the tests) finds it there.
+    if (!RegisterClassExW(&type) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        ThrowSystemFailure(LastSystemError(), "could not register the window class");
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
+    : m_state(std::make_unique<WindowState>(std::move(services)))
+{
+    RegisterWindowClass(instance);
+    m_window = CreateWindowExW(kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(),
+                               kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               nullptr, nullptr, instance, m_state.get());
+    if (!m_window) ThrowSystemFailure(LastSystemError(), "could not create the window");
+    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
+    SetWindowPos(m_window, nullptr, first.left, first.top, first.right - first.left,
+                 first.bottom - first.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+MainWindow::~MainWindow()
+{
+    if (IsWindow(m_window)) DestroyWindow(m_window);
+}
+
+void MainWindow::show(int showCommand)
+{
+    ShowWindow(m_window, showCommand);
+    UpdateWindow(m_window);
+    SetFocus(m_state->focus);
+}
+
+int RunEventLoop(HWND window)
+{
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "load_commands.h"
+
+namespace tolbrek {
+
+struct WindowState;
+
+// The one window of Tolbrek on Windows: its 28 controls built from the
+// window design (kWindowDesign), scaled to the screen's resolution, with
+// the four buttons running the same commands as every other window.
+//
+// A classic Win32 window: one window procedure hands each message to a small
+// On... function, and everything the window keeps lives in a WindowState
+// reached through GWLP_USERDATA.
+class MainWindow {
+public:
+    // The services are the system's own in the program (SystemServices);
+    // tests stand in for the files, the editor and the report location.
+    MainWindow(HINSTANCE instance, CommandServices services);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND handle() const { return m_window; }
+
+    // Shows the window at its first position, with the focus in txtBulwt.
+    void show(int showCommand);
+
+private:
+    std::unique_ptr<WindowState> m_state;
+    HWND m_window = nullptr;
+};
+
+// Runs the window's event loop until the window is closed. Tab, Shift+Tab,
+// Enter and Esc go through the dialog manager, as in a dialog box.
+int RunEventLoop(HWND window);
+
+}  // namespace tolbrek

@@ -1,0 +1,105 @@
+#include "win32_view.h"
+
+#include <system_error>
+
+#include "command_guard.h"
+#include "control_ids.h"
+#include "system_failure.h"
+#include "wide_text_windows.h"
+
+namespace tolbrek {
+
+namespace {
+
+[[noreturn]] void ThrowLastError(const std::string& what)
+{
+    const DWORD error = GetLastError();
+    ThrowSystemFailure(
+        std::error_code(static_cast<int>(error ? error : ERROR_INVALID_WINDOW_HANDLE),
+                        std::system_category()),
+        what);
+}
+
+}  // namespace
+
+HWND Win32View::control(LoadField field) const
+{
+    const HWND found = GetDlgItem(m_window, ControlId(field));
+    if (!found) ThrowLastError("no text box for the field");
+    return found;
+}
+
+HWND Win32View::list() const
+{
+    const HWND found = GetDlgItem(m_window, ControlId("List1"));
+    if (!found) ThrowLastError("no load list");
+    return found;
+}
+
+std::string Win32View::text(LoadField field) const
+{
+    const HWND box = control(field);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return Utf8FromWide(text);
+}
+
+void Win32View::setText(LoadField field, const std::string& text)
+{
+    if (!SetWindowTextW(control(field), WideFromUtf8(text).c_str())) {
+        ThrowLastError("could not write a field");
+    }
+}
+
+void Win32View::appendLine(const std::string& line)
+{
+    const LRESULT added =
+        SendMessageW(list(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(line).c_str()));
+    if (added == LB_ERR || added == LB_ERRSPACE)
+        throw FailureError(MakeFailure(FailureKind::OutOfMemory));
+}
+
+std::size_t Win32View::lineCount() const
+{
+    const LRESULT count = SendMessageW(list(), LB_GETCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<std::size_t>(count);
+}
+
+std::string Win32View::line(std::size_t index) const
+{
+    const WPARAM at = static_cast<WPARAM>(index);
+    const LRESULT length = SendMessageW(list(), LB_GETTEXTLEN, at, 0);
+    if (length == LB_ERR) throw std::out_of_range("no such line in the load list");
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list(), LB_GETTEXT, at, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return Utf8FromWide(text);
+}
+
+void Win32View::showBox(const std::string& text, UINT icon) const
+{
+    if (!MessageBoxW(m_window, WideFromUtf8(text).c_str(), L"Tolbrek", MB_OK | icon)) {
+        ThrowLastError("could not show a message");
+    }
+}
+
+void Win32View::showMessage(const std::string& text)
+{
+    showBox(text, 0);
+}
+
+void Win32View::reportError(const Failure& failure)
+{
+    showBox(ErrorReportText(failure), MB_ICONWARNING);
+}
+
+std::string Win32View::decimalSeparator() const
+{
+    wchar_t separator[8] = {};
+    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) return ".";
+    return Utf8FromWide(separator);
+}
+
+}  // namespace tolbrek

@@ -1,0 +1,117 @@
+// Windows start-up benchmark, run under wine or on Windows: the time from
+// starting a program to its window being painted and the program waiting
+// for input (WaitForInputIdle), and its peak working set, for tolbrek.exe
+// against a bare window of the same size and that window with one caption,
+// alternating in one session; and the size of each stripped program.
+//
+//   win32_startup_bench [runs]        (default 30; the programs lie beside it)
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Sample {
+    double milliseconds;
+    double peakKibibytes;
+};
+
+std::wstring Beside(const wchar_t* name)
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
+}
+
+Sample RunOnce(const std::wstring& program, const wchar_t* argument)
+{
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER start{};
+    LARGE_INTEGER idle{};
+    QueryPerformanceFrequency(&frequency);
+    std::wstring commandLine = L"\"" + program + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        std::fprintf(stderr, "could not start %ls (error %lu)\n", program.c_str(), GetLastError());
+        std::exit(1);
+    }
+    if (WaitForInputIdle(process.hProcess, 30000) != 0) {
+        std::fprintf(stderr, "%ls never waited for input\n", program.c_str());
+        std::exit(1);
+    }
+    QueryPerformanceCounter(&idle);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) /
+                static_cast<double>(frequency.QuadPart),
+            static_cast<double>(memory.PeakWorkingSetSize) / 1024.0};
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double FileKibibytes(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return static_cast<double>(data.nFileSizeLow) / 1024.0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    struct Mode {
+        const wchar_t* label;
+        const wchar_t* program;
+        const wchar_t* argument;
+    };
+    constexpr Mode kModes[] = {{L"bare", L"bare_window.exe", L""},
+                               {L"caption", L"bare_window.exe", L"caption"},
+                               {L"tolbrek", L"tolbrek.exe", L""}};
+    constexpr int kCount = 3;
+    std::vector<double> times[kCount];
+    std::vector<double> memory[kCount];
+    for (const Mode& mode : kModes) RunOnce(Beside(mode.program), mode.argument);  // warm up
+    for (int run = 0; run < runs; ++run) {
+        for (int i = 0; i < kCount; ++i) {
+            const Sample sample = RunOnce(Beside(kModes[i].program), kModes[i].argument);
+            times[i].push_back(sample.milliseconds);
+            memory[i].push_back(sample.peakKibibytes);
+        }
+    }
+    std::printf("%d runs each, alternating, medians\n", runs);
+    for (int i = 0; i < kCount; ++i) {
+        std::printf("%-8ls start to first paint %7.1f ms   peak working set %7.0f KiB\n",
+                    kModes[i].label, Median(times[i]), Median(memory[i]));
+    }
+    for (int reference = 0; reference < 2; ++reference) {
+        std::printf("tolbrek / %-7ls: time %.2fx, memory %.2fx   (goal against bare: <= 1.20x)\n",
+                    kModes[reference].label, Median(times[2]) / Median(times[reference]),
+                    Median(memory[2]) / Median(memory[reference]));
+    }
+    std::printf("stripped: tolbrek.exe %.0f KiB (goal < 1 MB), bare_window.exe %.0f KiB\n",
+                FileKibibytes(Beside(L"tolbrek.exe")), FileKibibytes(Beside(L"bare_window.exe")));
+    return 0;
+}

@@ -1,0 +1,337 @@
+// The window as designed, at the screen's resolution (the suite runs at 96
+// and at 192 dpi): every control's class, place, font, text, style and
+// colours, the tab order, which control lies on top, and every caption
+// readable in full.
+
+#include <cmath>
+
+#include "caption_painter.h"
+#include "first_position.h"
+#include "window_fixture.h"
+
+namespace {
+
+using tolbrek::ControlDesign;
+using tolbrek::ControlKind;
+using tolbrek::kWindowDesign;
+
+const wchar_t* ClassFor(ControlKind kind)
+{
+    switch (kind) {
+        case ControlKind::Label:
+            return L"Static";
+        case ControlKind::TextBox:
+        case ControlKind::LockedTextBox:
+        case ControlKind::HelpPanel:
+            return L"Edit";
+        case ControlKind::ListBox:
+            return L"ListBox";
+        case ControlKind::Button:
+            break;
+    }
+    return L"Button";
+}
+
+std::wstring ClassOf(HWND control)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+// A control's place in the client area of its window.
+tolbrek::PixelRect PlaceOf(HWND control)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+LOGFONTW FontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+COLORREF Colour(const tolbrek::Rgb& rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// Ink of a caption painted with no clipping into a white bitmap with room
+// all round: the rows and columns it marks, in the box's own coordinates.
+struct Ink {
+    RECT bounds{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    bool hasTextColour = false;
+};
+
+Ink InkOf(const ControlDesign& design, HFONT font, int dpi, COLORREF text)
+{
+    constexpr int kRoom = 60;
+    const tolbrek::PixelRect place = tolbrek::PixelsFromTwips(design.place, dpi);
+    const int width = place.width + 2 * kRoom;
+    const int height = place.height + 2 * kRoom;
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT box{kRoom, kRoom, kRoom + place.width, kRoom + place.height};
+    tolbrek::PaintCaption(dc, box, design, font, dpi);
+    Ink ink;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (pixel == RGB(255, 255, 255)) continue;
+            ink.hasTextColour = ink.hasTextColour || pixel == text;
+            ink.bounds = {std::min<LONG>(ink.bounds.left, x - kRoom),
+                          std::min<LONG>(ink.bounds.top, y - kRoom),
+                          std::max<LONG>(ink.bounds.right, x - kRoom + 1),
+                          std::max<LONG>(ink.bounds.bottom, y - kRoom + 1)};
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
+}  // namespace
+
+using DesignTest = WindowFixture;
+
+TEST_F(DesignTest, the_window_has_its_title_and_a_fixed_client_size)
+{
+    EXPECT_EQ(Text(window()), tolbrek::kWindowTitle);
+    RECT client{};
+    GetClientRect(window(), &client);
+    EXPECT_EQ(client.right, tolbrek::PixelsFromTwips(tolbrek::kClientWidthTwips, dpi()));
+    EXPECT_EQ(client.bottom, tolbrek::PixelsFromTwips(tolbrek::kClientHeightTwips, dpi()));
+    EXPECT_FALSE(GetWindowLongW(window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+}
+
+TEST_F(DesignTest, every_control_is_as_designed)
+{
+    for (const ControlDesign& design : kWindowDesign) {
+        SCOPED_TRACE(std::string(design.name));
+        const HWND box = control(design.name);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(ClassOf(box), ClassFor(design.kind));
+        EXPECT_EQ(PlaceOf(box), tolbrek::PixelsFromTwips(design.place, dpi()));
+        EXPECT_EQ(Text(box), design.caption);
+
+        const LOGFONTW font = FontOf(box);
+        EXPECT_EQ(font.lfHeight, -std::lround(design.points * dpi() / 72));
+        EXPECT_EQ(font.lfWeight, design.bold ? FW_BOLD : FW_NORMAL);
+        EXPECT_EQ(font.lfItalic != 0, design.italic);
+        EXPECT_TRUE(!font.lfUnderline && !font.lfStrikeOut);
+        const std::wstring face = font.lfFaceName;
+        EXPECT_TRUE(face == L"Arial" || face == L"Liberation Sans");
+
+        const LONG style = GetWindowLongW(box, GWL_STYLE);
+        EXPECT_EQ(IsWindowEnabled(box) == FALSE, design.kind == ControlKind::HelpPanel);
+        if (ClassOf(box) == L"Edit") {
+            EXPECT_EQ((style & ES_READONLY) != 0, design.kind == ControlKind::LockedTextBox);
+            EXPECT_EQ((style & ES_MULTILINE) != 0, design.kind == ControlKind::HelpPanel);
+        }
+        EXPECT_TRUE(style & WS_CLIPSIBLINGS);
+        if (design.kind == ControlKind::Label) {
+            EXPECT_TRUE(style & SS_NOPREFIX);  // no caption defines an access key
+        }
+        if (design.kind == ControlKind::Button) {
+            EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);  // none is a default button
+        }
+        if (design.kind == ControlKind::ListBox) {
+            EXPECT_FALSE(style & LBS_SORT);
+        }
+        if (design.field) {
+            EXPECT_GT(SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 32767);
+        }
+    }
+}
+
+// Each text box and help panel is coloured as its parent says.
+TEST_F(DesignTest, boxes_take_the_colours_of_the_design)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    for (const ControlDesign& design : kWindowDesign) {
+        if (!design.field && design.kind != ControlKind::HelpPanel) continue;
+        SCOPED_TRACE(std::string(design.name));
+        const UINT message =
+            design.kind == ControlKind::TextBox ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+        const auto brush =
+            reinterpret_cast<HBRUSH>(SendMessageW(window(), message, reinterpret_cast<WPARAM>(dc),
+                                                  reinterpret_cast<LPARAM>(control(design.name))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof fill, &fill);
+        const COLORREF background =
+            design.background ? Colour(*design.background) : GetSysColor(COLOR_WINDOW);
+        EXPECT_EQ(fill.lbColor, background);
+        EXPECT_EQ(GetBkColor(dc), background);
+        EXPECT_EQ(GetTextColor(dc),
+                  design.text ? Colour(*design.text) : GetSysColor(COLOR_WINDOWTEXT));
+    }
+    DeleteDC(dc);
+}
+
+TEST_F(DesignTest, tab_and_shift_tab_follow_the_design)
+{
+    std::vector<HWND> order;
+    for (const ControlDesign& design : kWindowDesign) {
+        if (tolbrek::TakesFocus(design.kind)) order.push_back(control(design.name));
+    }
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const HWND next = order[(i + 1) % order.size()];
+        EXPECT_EQ(GetNextDlgTabItem(window(), order[i], FALSE), next) << i;
+        EXPECT_EQ(GetNextDlgTabItem(window(), next, TRUE), order[i]) << i;
+    }
+}
+
+TEST_F(DesignTest, text_boxes_lie_above_the_labels_they_overlap)
+{
+    const auto depth = [this](std::string_view name) {
+        int place = 0;
+        for (HWND child = GetWindow(window(), GW_CHILD); child != control(name);
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            ++place;
+        }
+        return place;
+    };
+    for (const auto& [label, box] : {std::pair{"Label8", "txtBulwt"},
+                                     {"Label9", "txtPdrchg"},
+                                     {"Label10", "txtVel"},
+                                     {"Label11", "txtGunwt"},
+                                     {"Label12", "txtEnergy"}}) {
+        EXPECT_LT(depth(box), depth(label)) << label;
+    }
+}
+
+// Every caption's ink lies inside its box, in the design's colour.
+TEST_F(DesignTest, every_caption_reads_whole)
+{
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& design = kWindowDesign[index];
+        if (design.kind != ControlKind::Label) continue;
+        SCOPED_TRACE(std::string(design.name));
+        const tolbrek::PixelRect place = tolbrek::PixelsFromTwips(design.place, dpi());
+        const COLORREF text = design.text ? Colour(*design.text) : GetSysColor(COLOR_WINDOWTEXT);
+        const auto font =
+            reinterpret_cast<HFONT>(SendMessageW(control(design.name), WM_GETFONT, 0, 0));
+        const Ink ink = InkOf(design, font, dpi(), text);
+        EXPECT_TRUE(ink.hasTextColour);
+        EXPECT_GE(ink.bounds.left, 0);
+        EXPECT_GE(ink.bounds.top, 0);
+        EXPECT_LE(ink.bounds.right, place.width);
+        EXPECT_LE(ink.bounds.bottom, place.height);
+    }
+}
+
+// Buttons and the results of the worked load show their whole text, and
+// the help panels their whole text without a line more than designed.
+TEST_F(DesignTest, every_text_fits_its_box)
+{
+    SetText(control("txtBulwt"), "150");
+    SetText(control("txtPdrchg"), "50");
+    SetText(control("txtVel"), "2800");
+    SetText(control("txtGunwt"), "8");
+    Click("cmdCalc");
+    const HDC dc = GetDC(window());
+    const auto extent = [dc](HWND box) {
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        const std::wstring text = tolbrek::WideFromUtf8(Text(box));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, previous);
+        return size.cx;
+    };
+    for (const char* button : {"cmdCalc", "cmdClear", "cmdPopulate", "cmdSave"}) {
+        EXPECT_LE(extent(control(button)), PlaceOf(control(button)).width - 8) << button;
+    }
+    for (const char* result : {"txtCaluc", "txtEnergy"}) {
+        RECT format{};
+        SendMessageW(control(result), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        EXPECT_FALSE(Text(control(result)).empty());
+        EXPECT_LE(extent(control(result)), format.right - format.left) << result;
+    }
+    for (const auto& [panel, lines] : {std::pair{"Text1", 7}, {"Text2", 2}}) {
+        RECT format{};
+        SendMessageW(control(panel), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        const HGDIOBJ previous = SelectObject(
+            dc, reinterpret_cast<HFONT>(SendMessageW(control(panel), WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        const std::wstring text = tolbrek::WideFromUtf8(Text(control(panel)));
+        RECT needed = format;
+        DrawTextW(dc, text.c_str(), -1, &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        SelectObject(dc, previous);
+        EXPECT_EQ(needed.bottom - needed.top, lines * metrics.tmHeight) << panel;
+        EXPECT_LE(needed.bottom, format.bottom) << panel;
+    }
+    ReleaseDC(window(), dc);
+}
+
+// At 96 dpi the window starts at the design position, moved up only as far
+// as this 768-pixel screen needs; a larger window keeps its top-left corner
+// on the screen.
+TEST_F(DesignTest, the_window_starts_at_the_design_position_inside_the_screen)
+{
+    RECT frame{};
+    GetWindowRect(window(), &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    EXPECT_GE(frame.left, work.left);
+    EXPECT_GE(frame.top, work.top);
+    POINT client{0, 0};
+    ClientToScreen(window(), &client);
+    if (dpi() == 96) {
+        EXPECT_EQ(client.x, 498);
+        EXPECT_TRUE(client.y == 93 || (client.y < 93 && frame.bottom == work.bottom)) << client.y;
+        EXPECT_LE(frame.right, work.right);
+    }
+}
+
+TEST(FirstPosition, a_window_is_moved_as_little_as_needed_to_stay_inside)
+{
+    const RECT work{0, 0, 1366, 728};
+    struct Case {
+        RECT window;
+        RECT kept;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{495, 71, 1049, 769}, {495, 30, 1049, 728}},    // too low: up
+             {{1000, 10, 1554, 300}, {812, 10, 1366, 300}},   // too far right: left
+             {{-20, -5, 300, 300}, {0, 0, 320, 305}},         // off the top left: in
+             {{990, 150, 2100, 1540}, {256, 0, 1366, 1390}},  // larger: top-left inside
+             {{10, 10, 100, 100}, {10, 10, 100, 100}},        // inside: where it is
+         }) {
+        const RECT kept = tolbrek::KeptInside(c.window, work);
+        EXPECT_TRUE(EqualRect(&kept, &c.kept)) << kept.left << "," << kept.top;
+    }
+}
+
+// A move to a screen of twice the resolution scales every control and font.
+TEST_F(DesignTest, a_new_resolution_scales_every_control)
+{
+    const int doubled = 2 * dpi();
+    RECT suggested{};
+    GetWindowRect(window(), &suggested);
+    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
+                 reinterpret_cast<LPARAM>(&suggested));
+    for (const ControlDesign& design : kWindowDesign) {
+        SCOPED_TRACE(std::string(design.name));
+        EXPECT_EQ(PlaceOf(control(design.name)), tolbrek::PixelsFromTwips(design.place, doubled));
+        EXPECT_EQ(FontOf(control(design.name)).lfHeight,
+                  -std::lround(design.points * doubled / 72));
+    }
+    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi(), dpi()),
+                 reinterpret_cast<LPARAM>(&suggested));
+}

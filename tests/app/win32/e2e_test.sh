@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Drives tolbrek.exe under wine the way a person does, on the build's own X
+# server: real key presses through xdotool, every button pressed from the
+# keyboard, the warning and error boxes answered, the report file checked
+# byte for byte and the editor start checked through a stand-in notepad.exe
+# beside the program, where Windows looks first.
+#   e2e_test.sh WINE_RUN WINE_STATE_FOLDER WINEPREFIX TOLBREK_EXE NOTEPAD_EXE
+set -euo pipefail
+wine_run=$1
+export DISPLAY=":$(head -1 "$2/display")"
+drive_c=$3/drive_c
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    chmod u+w "$drive_c/Text.txt" 2>/dev/null || true
+    rm -rf "$work" "$drive_c/Text.txt"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+cp "$4" "$5" "$work/"
+record="$work/notepad-record.txt"
+export TOLBREK_NOTEPAD_RECORD="Z:${record//\//\\}"
+rm -f "$drive_c/Text.txt"
+
+"$wine_run" --dpi 96 "$work/$(basename "$4")" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+boxes() { xdotool search --onlyvisible --name '^Tolbrek$' 2>/dev/null | wc -l; }
+# Waits until this many windows named Tolbrek are shown: the window and its boxes.
+wait_for_windows() {
+    for _ in $(seq 100); do [ "$(boxes)" = "$1" ] && return 0; sleep 0.1; done
+    fail "expected $1 windows named Tolbrek, saw $(boxes) ($2)"
+}
+keys() { xdotool key --delay 60 "$@"; }
+# Presses OK in the box over the window, then comes back to the window,
+# whose focus must be where it was.
+answer_box() {
+    local box
+    box=$(xdotool search --onlyvisible --name '^Tolbrek$' | grep -vx "$window" | head -1)
+    xdotool windowfocus --sync "$box"
+    sleep 0.3
+    keys Return
+    wait_for_windows 1 "$1"
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+type() { xdotool type --delay 60 "$1"; }
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tolbrek$' | head -1) ||
+    fail "no Tolbrek window appeared"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# Enter and Esc in a field press nothing: with every field empty, Calculate
+# would draw four warnings, and no box may close the window.
+keys Return Escape
+sleep 1
+wait_for_windows 1 "Enter or Esc in a field pressed something"
+
+# The focus starts in the bullet weight. The gun weight is left empty, so
+# Calculate, pressed with Return, warns once; Return answers the box.
+type 150; keys Tab
+type 50; keys Tab
+type 2800; keys Tab Tab
+keys Return
+wait_for_windows 2 "no warning for the empty gun weight"
+answer_box "the warning box stayed"
+
+keys shift+Tab              # back to the gun weight
+type 8; keys Tab Return     # Calculate: no warning now
+sleep 1
+wait_for_windows 1 "a warning with every number given"
+keys Tab Tab Tab Tab        # result, Clear All, result, caliber
+type .308; keys Tab Tab     # list, Populate List
+keys space                  # Populate List
+keys Tab Return             # Save Data
+
+for _ in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
+[ -s "$record" ] || fail "notepad was not started"
+[ "$(cat "$record")" = "$(printf 'notepad C:\\Text.txt\n1\n2')" ] ||
+    fail "notepad was started as: $(cat "$record")"
+expected=$(printf 'Cartridge  .308\r\n\r\n150  Bullet Weight Grains\r\n50  Powder Charge Grains\r\n2800  Velocity FPS\r\n8  Gun Weight Pounds\r\n17.01  Recoil Foot Pounds Free Energy\r\n2611.9  Muzzle Energy Foot Pounds\r\nEND')
+[ "$(cat "$drive_c/Text.txt"; echo END)" = "$expected" ] ||
+    fail "report differs: $(od -c "$drive_c/Text.txt" | head -20)"
+[ "$(stat -c %s "$drive_c/Text.txt")" = 188 ] || fail "the report is not 188 bytes"
+
+# The editor took the foreground as it ended, as Notepad does when started:
+# once it is gone, a click brings the user back to Tolbrek, where the focus is still on Save Data. A read-only report
+# then draws one error box, the file is kept, no editor starts, and the
+# program goes on.
+for _ in $(seq 50); do pgrep -f 'notepad\.exe' >/dev/null || break; sleep 0.1; done
+sleep 0.5
+xdotool mousemove --window "$window" 300 10 click 1
+sleep 0.5
+chmod a-w "$drive_c/Text.txt"
+rm -f "$record"
+keys Return                 # Save Data again
+wait_for_windows 2 "no error box for a read-only report"
+answer_box "the error box stayed"
+[ "$(stat -c %s "$drive_c/Text.txt")" = 188 ] || fail "the read-only report was changed"
+[ ! -e "$record" ] || fail "notepad was started after a failed save"
+kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek ended after the error"
+
+# Closing the window ends the program, with no question.
+keys alt+F4
+for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "Tolbrek did not end when its window was closed"
+echo "1 passed, 0 failed"

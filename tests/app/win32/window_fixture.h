@@ -1,0 +1,121 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "main_window.h"
+#include "wide_text_windows.h"
+#include "window_design.h"
+
+// The Tolbrek window, shown on the X server that wine draws on, with the
+// real file service writing into a scratch folder and an editor that only
+// writes down what it was asked to open. One window serves every test:
+// without a window manager, wine waits two seconds for each window it
+// closes. Each test starts with empty fields, an empty list and no report.
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
+            if (design.field) SetText(control(design.name), "");
+        }
+        SendMessageW(control("List1"), LB_RESETCONTENT, 0, 0);
+        Shared().opened.clear();
+        std::filesystem::remove(report());
+        Pump();
+    }
+
+    // Handles every message waiting, as the event loop would.
+    static void Pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    static HWND window() { return Shared().window->handle(); }
+    static HWND control(std::string_view name)
+    {
+        return GetDlgItem(window(), tolbrek::ControlId(name));
+    }
+    static int dpi() { return static_cast<int>(GetDpiForWindow(window())); }
+    static const std::vector<std::string>& opened() { return Shared().opened; }
+    static std::string report() { return (Shared().folder / "Text.txt").string(); }
+
+    static std::string Text(HWND control)
+    {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        return tolbrek::Utf8FromWide(text);
+    }
+    static void SetText(HWND control, const std::string& text)
+    {
+        SetWindowTextW(control, tolbrek::WideFromUtf8(text).c_str());
+    }
+    static void Click(std::string_view button)
+    {
+        SendMessageW(control(button), BM_CLICK, 0, 0);
+        Pump();
+    }
+
+    static std::string ReportBytes()
+    {
+        std::ifstream in(report(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+private:
+    class Opened final : public tolbrek::EditorLauncher {
+    public:
+        explicit Opened(std::vector<std::string>& opened) : m_opened(opened) {}
+        void open(const std::string& path, tolbrek::ProgramEnded) override
+        {
+            m_opened.push_back(path);
+        }
+
+    private:
+        std::vector<std::string>& m_opened;
+    };
+
+    struct Window {
+        Window()
+            : folder(std::filesystem::temp_directory_path() /
+                     ("tolbrek-window-" + std::to_string(std::random_device()())))
+        {
+            std::filesystem::create_directories(folder);
+            window = std::make_unique<tolbrek::MainWindow>(
+                GetModuleHandleW(nullptr),
+                tolbrek::CommandServices{tolbrek::MakeStandardFileService(),
+                                         std::make_unique<Opened>(opened),
+                                         [this] { return (folder / "Text.txt").string(); }});
+            window->show(SW_SHOWNORMAL);
+            Pump();
+        }
+        ~Window()
+        {
+            window.reset();
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
+        std::filesystem::path folder;
+        std::vector<std::string> opened;
+        std::unique_ptr<tolbrek::MainWindow> window;
+    };
+
+    static Window& Shared()
+    {
+        static Window shared;
+        return shared;
+    }
+};

@@ -28,6 +28,15 @@ if(TOLBREK_FUZZ)
   target_link_options(tolbrek_build_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# On Windows, the protections Windows looks for in a program: addresses laid
+# out anew at each start, from the whole 64-bit space (with the relocation
+# table this needs), and no code run from data. The linker gives them by
+# default today; they are named here so that no change of default drops them.
+if(MINGW)
+  target_link_options(tolbrek_build_options INTERFACE
+    LINKER:--dynamicbase,--high-entropy-va,--nxcompat)
+endif()
+
 # The protections every Debian package gets, for what Tolbrek ships: Linux
 # builds that run without sanitizers. None of them touches floating-point
 # code generation.

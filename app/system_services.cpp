@@ -6,7 +6,8 @@ namespace tolbrek {
 
 CommandServices SystemServices(ChildWatch& children)
 {
-    return {MakeStandardFileService(), MakeSystemEditorLauncher(children), &ReportFilePath};
+    return {MakeStandardFileService(), MakeSystemEditorLauncher(children), &ReportFilePath,
+            FallbackReportFilePath()};
 }
 
 }  // namespace tolbrek

@@ -11,6 +11,12 @@ namespace tolbrek {
 // folder elsewhere. With no home folder to be found, a FailureError says so.
 std::string ReportFilePath();
 
+// Where the report goes when the folder of ReportFilePath does not let the
+// user create files: Text.txt in the user's Documents folder on Windows,
+// where a standard user may not create files in the root of C:. Empty on
+// other systems: there the home folder is the user's own.
+std::function<std::string()> FallbackReportFilePath();
+
 #ifndef _WIN32
 // The home folder: HOME when it holds an absolute path, else the user's
 // entry in the user database (asked only then), else none. Bytes are taken

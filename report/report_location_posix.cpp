@@ -38,4 +38,9 @@ std::string ReportFilePath()
     return home->ends_with('/') ? *home + "Text.txt" : *home + "/Text.txt";
 }
 
+std::function<std::string()> FallbackReportFilePath()
+{
+    return {};
+}
+
 }  // namespace tolbrek

@@ -50,4 +50,9 @@ std::string DocumentsReportFilePath()
     return path + "\\Text.txt";
 }
 
+std::function<std::string()> FallbackReportFilePath()
+{
+    return &DocumentsReportFilePath;
+}
+
 }  // namespace tolbrek

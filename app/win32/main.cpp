@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "documents_report_windows.h"
 #include "main_window.h"
 #include "system_services.h"
 #include "wide_text_windows.h"
@@ -21,10 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 {
     try {
         NoChildWatch children;
-        tolbrek::CommandServices services = tolbrek::SystemServices(children);
-        // A standard user may not create files in the root of C:.
-        services.fallbackReportPath = &tolbrek::DocumentsReportFilePath;
-        tolbrek::MainWindow window(instance, std::move(services));
+        tolbrek::MainWindow window(instance, tolbrek::SystemServices(children));
         window.show(showCommand);
         return tolbrek::RunEventLoop(window.handle());
     } catch (const std::exception& error) {

@@ -6,13 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "accessible_name.h"
 #include "caption_painter.h"
+#include "control_hooks.h"
 #include "control_ids.h"
 #include "design_fonts.h"
 #include "first_position.h"
 #include "gdi_holders.h"
-#include "help_panel.h"
 #include "resource_ids.h"
 #include "system_failure.h"
 #include "wide_text_windows.h"
@@ -31,7 +30,8 @@ struct WindowState {
     int dpi = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<DesignFonts> fonts;
     std::array<UniqueBrush, kWindowDesign.size()> backgrounds;
-    std::array<std::wstring, kWindowDesign.size()> accessibleNames;
+    // What each control adds to its own procedure; the controls reach it while they live.
+    std::array<ControlHooks, kWindowDesign.size()> hooks;
     HWND focus = nullptr;  // the control that had the focus when the window was left
 };
 
@@ -129,14 +129,14 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
         // No length limit: 0 lifts the edit control's own default of 32,767.
         Edit_LimitText(control, 0);
     }
-    if (design.kind == ControlKind::HelpPanel) DrawInParentColours(control);
     if (design.background) {
         state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
     }
-    if (design.kind != ControlKind::Label && !design.accessibleName.empty()) {
-        state.accessibleNames[index] = WideFromUtf8(design.accessibleName);
-        NameForScreenReaders(control, state.accessibleNames[index]);
-    }
+    ControlHooks& hooks = state.hooks[index];
+    if (design.kind != ControlKind::Label)
+        hooks.accessibleName = WideFromUtf8(design.accessibleName);
+    hooks.helpPanel = design.kind == ControlKind::HelpPanel;
+    if (!hooks.accessibleName.empty() || hooks.helpPanel) HookControl(control, hooks);
     return control;
 }
 

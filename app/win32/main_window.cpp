@@ -253,9 +253,10 @@ LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested)
 
 // The window is as large as its design at its resolution, even where that
 // is larger than the screen, which the system would otherwise not allow.
+// Asked first while the window is being created, before it has its state.
 void OnGetMinMaxInfo(HWND window, LPMINMAXINFO limits)
 {
-    const int dpi = StateOf(window).dpi;
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
     RECT frame{0, 0, PixelsFromTwips(kClientWidthTwips, dpi),
                PixelsFromTwips(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
@@ -275,6 +276,9 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
+    if (message == WM_GETMINMAXINFO) {
+        return HANDLE_WM_GETMINMAXINFO(hwnd, wParam, lParam, OnGetMinMaxInfo);
+    }
     if (!GetWindowLongPtrW(hwnd, GWLP_USERDATA))
         return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
@@ -284,7 +288,6 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
-        HANDLE_MSG(hwnd, WM_GETMINMAXINFO, OnGetMinMaxInfo);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         case WM_DPICHANGED:
             return OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -323,13 +326,21 @@ MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
     : m_state(std::make_unique<WindowState>(std::move(services)))
 {
     RegisterWindowClass(instance);
+    // Made where it first stands at the system's resolution, rather than
+    // made and then moved: under wine a move of the window costs as much
+    // as making two of its controls.
+    const int systemDpi = static_cast<int>(GetDpiForSystem());
+    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, systemDpi);
     m_window = CreateWindowExW(kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(),
-                               kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               nullptr, nullptr, instance, m_state.get());
+                               kStyle, first.left, first.top, first.right - first.left,
+                               first.bottom - first.top, nullptr, nullptr, instance, m_state.get());
     if (!m_window) ThrowSystemFailure(LastSystemError(), "could not create the window");
-    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
-    SetWindowPos(m_window, nullptr, first.left, first.top, first.right - first.left,
-                 first.bottom - first.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A screen of another resolution there: placed again at that one.
+    if (m_state->dpi != systemDpi) {
+        const RECT again = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
+        SetWindowPos(m_window, nullptr, again.left, again.top, again.right - again.left,
+                     again.bottom - again.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 MainWindow::~MainWindow()

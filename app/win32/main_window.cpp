@@ -7,6 +7,7 @@
 #include <string>
 
 #include "caption_painter.h"
+#include "control_class.h"
 #include "control_hooks.h"
 #include "control_ids.h"
 #include "design_fonts.h"
@@ -54,39 +55,6 @@ WindowState& StateOf(HWND window)
 COLORREF ColourRef(const Rgb& colour)
 {
     return RGB(colour.red, colour.green, colour.blue);
-}
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
-// Each kind of control as Windows' standard controls make it. Every control
-// clips its siblings, so that where two overlap the upper one is drawn whole.
-ControlClass ClassOf(ControlKind kind)
-{
-    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (kind) {
-        case ControlKind::Label:
-            // Drawn by PaintCaption; the static control keeps the text.
-            return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOPREFIX, 0};
-        case ControlKind::TextBox:
-            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::LockedTextBox:
-            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::HelpPanel:
-            return {L"EDIT", kChild | WS_DISABLED | ES_LEFT | ES_MULTILINE, WS_EX_CLIENTEDGE};
-        case ControlKind::ListBox:
-            // Exactly the designed height, not a whole number of lines.
-            return {L"LISTBOX",
-                    kChild | WS_TABSTOP | WS_VSCROLL | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::Button:
-            break;
-    }
-    return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
 }
 
 // A control's font at the window's resolution; `redraw` once it is shown.

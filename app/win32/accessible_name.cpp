@@ -1,6 +1,5 @@
 #include "accessible_name.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <atomic>
@@ -17,7 +16,6 @@ constexpr GUID kUnknownInterface = {
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kDispatchInterface = {
     0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr UINT_PTR kSubclassId = 1;
 
 // Accessibility is loaded when a screen reader first asks, so that starting
 // the program never pays for it.
@@ -200,8 +198,8 @@ private:
     std::atomic<ULONG> m_references{1};
 };
 
-// The answer to WM_GETOBJECT for the control's client area, or 0 to let
-// the control give its own.
+}  // namespace
+
 LRESULT AnswerWithName(HWND control, WPARAM flags, const std::wstring& name)
 {
     const AccessibilityCalls& calls = Accessibility();
@@ -216,26 +214,6 @@ LRESULT AnswerWithName(HWND control, WPARAM flags, const std::wstring& name)
     const LRESULT answer = calls.resultFromObject(kAccessibleInterface, flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;
-}
-
-LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR /*id*/, DWORD_PTR name)
-{
-    if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        if (const LRESULT answer =
-                AnswerWithName(control, wParam, *reinterpret_cast<const std::wstring*>(name))) {
-            return answer;
-        }
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(control, NamedControlProc, kSubclassId);
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-}  // namespace
-
-void NameForScreenReaders(HWND control, const std::wstring& name)
-{
-    SetWindowSubclass(control, NamedControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&name));
 }
 
 }  // namespace tolbrek

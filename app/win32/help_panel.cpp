@@ -1,17 +1,12 @@
 #include "help_panel.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <string>
 
 namespace tolbrek {
 
-namespace {
-
-constexpr UINT_PTR kSubclassId = 2;
-
-void Paint(HWND panel)
+void PaintHelpPanel(HWND panel)
 {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(panel, &paint);
@@ -32,29 +27,6 @@ void Paint(HWND panel)
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     SelectObject(dc, previousFont);
     EndPaint(panel, &paint);
-}
-
-LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                           DWORD_PTR /*data*/)
-{
-    switch (message) {
-        case WM_PAINT:
-            Paint(panel);
-            return 0;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(panel, PanelProc, kSubclassId);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(panel, message, wParam, lParam);
-}
-
-}  // namespace
-
-void DrawInParentColours(HWND panel)
-{
-    SetWindowSubclass(panel, PanelProc, kSubclassId, 0);
 }
 
 }  // namespace tolbrek

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "accessible_name.h"
 #include "caption_painter.h"
+#include "control_class.h"
+#include "control_hooks.h"
 #include "control_ids.h"
 #include "design_fonts.h"
 #include "first_position.h"
 #include "gdi_holders.h"
-#include "help_panel.h"
 #include "resource_ids.h"
 #include "system_failure.h"
 #include "wide_text_windows.h"
@@ -31,7 +31,8 @@ struct WindowState {
     int dpi = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<DesignFonts> fonts;
     std::array<UniqueBrush, kWindowDesign.size()> backgrounds;
-    std::array<std::wstring, kWindowDesign.size()> accessibleNames;
+    // What each control adds to its own procedure; the controls reach it while they live.
+    std::array<ControlHooks, kWindowDesign.size()> hooks;
     HWND focus = nullptr;  // the control that had the focus when the window was left
 };
 
@@ -54,39 +55,6 @@ WindowState& StateOf(HWND window)
 COLORREF ColourRef(const Rgb& colour)
 {
     return RGB(colour.red, colour.green, colour.blue);
-}
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
-// Each kind of control as Windows' standard controls make it. Every control
-// clips its siblings, so that where two overlap the upper one is drawn whole.
-ControlClass ClassOf(ControlKind kind)
-{
-    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (kind) {
-        case ControlKind::Label:
-            // Drawn by PaintCaption; the static control keeps the text.
-            return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOPREFIX, 0};
-        case ControlKind::TextBox:
-            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::LockedTextBox:
-            return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::HelpPanel:
-            return {L"EDIT", kChild | WS_DISABLED | ES_LEFT | ES_MULTILINE, WS_EX_CLIENTEDGE};
-        case ControlKind::ListBox:
-            // Exactly the designed height, not a whole number of lines.
-            return {L"LISTBOX",
-                    kChild | WS_TABSTOP | WS_VSCROLL | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::Button:
-            break;
-    }
-    return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
 }
 
 // A control's font at the window's resolution; `redraw` once it is shown.
@@ -129,14 +97,14 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
         // No length limit: 0 lifts the edit control's own default of 32,767.
         Edit_LimitText(control, 0);
     }
-    if (design.kind == ControlKind::HelpPanel) DrawInParentColours(control);
     if (design.background) {
         state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
     }
-    if (design.kind != ControlKind::Label && !design.accessibleName.empty()) {
-        state.accessibleNames[index] = WideFromUtf8(design.accessibleName);
-        NameForScreenReaders(control, state.accessibleNames[index]);
-    }
+    ControlHooks& hooks = state.hooks[index];
+    if (design.kind != ControlKind::Label)
+        hooks.accessibleName = WideFromUtf8(design.accessibleName);
+    hooks.helpPanel = design.kind == ControlKind::HelpPanel;
+    if (!hooks.accessibleName.empty() || hooks.helpPanel) HookControl(control, hooks);
     return control;
 }
 
@@ -253,9 +221,10 @@ LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested)
 
 // The window is as large as its design at its resolution, even where that
 // is larger than the screen, which the system would otherwise not allow.
+// Asked first while the window is being created, before it has its state.
 void OnGetMinMaxInfo(HWND window, LPMINMAXINFO limits)
 {
-    const int dpi = StateOf(window).dpi;
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
     RECT frame{0, 0, PixelsFromTwips(kClientWidthTwips, dpi),
                PixelsFromTwips(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
@@ -275,6 +244,9 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
+    if (message == WM_GETMINMAXINFO) {
+        return HANDLE_WM_GETMINMAXINFO(hwnd, wParam, lParam, OnGetMinMaxInfo);
+    }
     if (!GetWindowLongPtrW(hwnd, GWLP_USERDATA))
         return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
@@ -284,7 +256,6 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
-        HANDLE_MSG(hwnd, WM_GETMINMAXINFO, OnGetMinMaxInfo);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         case WM_DPICHANGED:
             return OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -323,13 +294,21 @@ MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
     : m_state(std::make_unique<WindowState>(std::move(services)))
 {
     RegisterWindowClass(instance);
+    // Made where it first stands at the system's resolution, rather than
+    // made and then moved: under wine a move of the window costs as much
+    // as making two of its controls.
+    const int systemDpi = static_cast<int>(GetDpiForSystem());
+    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, systemDpi);
     m_window = CreateWindowExW(kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(),
-                               kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               nullptr, nullptr, instance, m_state.get());
+                               kStyle, first.left, first.top, first.right - first.left,
+                               first.bottom - first.top, nullptr, nullptr, instance, m_state.get());
     if (!m_window) ThrowSystemFailure(LastSystemError(), "could not create the window");
-    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
-    SetWindowPos(m_window, nullptr, first.left, first.top, first.right - first.left,
-                 first.bottom - first.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A screen of another resolution there: placed again at that one.
+    if (m_state->dpi != systemDpi) {
+        const RECT again = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
+        SetWindowPos(m_window, nullptr, again.left, again.top, again.right - again.left,
+                     again.bottom - again.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 MainWindow::~MainWindow()

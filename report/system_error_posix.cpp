@@ -4,11 +4,6 @@
 
 namespace tolbrek {
 
-void ClearSystemError()
-{
-    errno = 0;
-}
-
 std::error_code LastSystemError()
 {
     const int number = errno;

@@ -6,12 +6,6 @@
 
 namespace tolbrek {
 
-void ClearSystemError()
-{
-    SetLastError(ERROR_SUCCESS);
-    errno = 0;
-}
-
 std::error_code LastSystemError()
 {
     const DWORD windowsError = GetLastError();

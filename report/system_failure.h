@@ -11,10 +11,6 @@ namespace tolbrek {
 // and to which file.
 [[noreturn]] void ThrowSystemFailure(std::error_code code, const std::string& what);
 
-// Forgets the last system error, before a call whose failure is read with
-// LastSystemError.
-void ClearSystemError();
-
 // The error of the last failed system call: the Windows error code on
 // Windows, errno elsewhere; an I/O error where the system left none.
 std::error_code LastSystemError();

@@ -55,7 +55,8 @@ int main(int argc, char* argv[])
         {tolbrek::MakeStandardFileService(), nullptr, [report] { return report; }});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
     QTest::qWait(50);
     window.grab().save(folder.filePath("first.png"));
 

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "line_breaks.h"
+
 namespace tolbrek {
 
 QValidator::State FirstLineValidator::validate(QString& input, int& position) const
 {
-    const auto end = std::find_if(input.cbegin(), input.cend(), [](QChar c) {
-        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::Null;
-    });
+    const auto end = std::find_if(input.cbegin(), input.cend(),
+                                  [](QChar c) { return IsLineBreak(c.unicode()); });
     const int firstLine = int(end - input.cbegin());
     if (firstLine < input.size()) {
         input.truncate(firstLine);

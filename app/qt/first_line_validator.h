@@ -5,8 +5,9 @@
 namespace tolbrek {
 
 // Keeps a field to one line, as a native single-line text box does: text
-// that arrives with a line break or a NUL, however it arrives (typed,
-// pasted, dropped, from an input method), keeps only what comes before it.
+// that arrives with a line break of any kind (IsLineBreak), however it
+// arrives (typed, pasted, dropped, from an input method), keeps only what
+// comes before it.
 class FirstLineValidator final : public QValidator {
 public:
     using QValidator::QValidator;

@@ -1,10 +1,13 @@
 #include "form_view.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 
+#include "box_input_guard.h"
 #include "command_guard.h"
-#include "ui_tolbrek_window.h"
+#include "window_design.h"
 
 namespace tolbrek {
 
@@ -16,30 +19,28 @@ void ShowBox(QWidget& parent, QMessageBox::Icon icon, const std::string& text)
                     &parent);
     // A file name or a caliber may look like markup; it is shown as typed.
     box.setTextFormat(Qt::PlainText);
+    const BoxInputGuard guard(box);
     box.exec();
 }
 
 }  // namespace
 
+FormView::FormView(const WindowControls& controls, QWidget& window) : m_window(window)
+{
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& design = kWindowDesign[index];
+        if (design.field) {
+            m_fields[std::size_t(*design.field)] = qobject_cast<QLineEdit*>(controls[index]);
+        }
+        if (design.kind == ControlKind::ListBox) {
+            m_list = qobject_cast<QListWidget*>(controls[index]);
+        }
+    }
+}
+
 QLineEdit* FormView::fieldFor(LoadField field) const
 {
-    switch (field) {
-        case LoadField::Caliber:
-            return m_ui.txtCalib;
-        case LoadField::Bullet:
-            return m_ui.txtBulwt;
-        case LoadField::Powder:
-            return m_ui.txtPdrchg;
-        case LoadField::Velocity:
-            return m_ui.txtVel;
-        case LoadField::Gun:
-            return m_ui.txtGunwt;
-        case LoadField::Recoil:
-            return m_ui.txtCaluc;
-        case LoadField::Energy:
-            break;
-    }
-    return m_ui.txtEnergy;
+    return m_fields[std::size_t(field)];
 }
 
 std::string FormView::text(LoadField field) const
@@ -54,17 +55,17 @@ void FormView::setText(LoadField field, const std::string& text)
 
 void FormView::appendLine(const std::string& line)
 {
-    m_ui.List1->addItem(QString::fromStdString(line));
+    m_list->addItem(QString::fromStdString(line));
 }
 
 std::size_t FormView::lineCount() const
 {
-    return static_cast<std::size_t>(m_ui.List1->count());
+    return static_cast<std::size_t>(m_list->count());
 }
 
 std::string FormView::line(std::size_t index) const
 {
-    return m_ui.List1->item(static_cast<int>(index))->text().toStdString();
+    return m_list->item(static_cast<int>(index))->text().toStdString();
 }
 
 void FormView::showMessage(const std::string& text)

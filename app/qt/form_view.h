@@ -1,21 +1,22 @@
 #pragma once
 
+#include <array>
+
+#include "window_controls.h"
 #include "window_view.h"
 
 class QLineEdit;
+class QListWidget;
 class QWidget;
-
-namespace Ui {
-class Tolbrek;
-}
 
 namespace tolbrek {
 
-// The commands' view of the Qt window: the form's line edits and list box,
-// and Qt's message boxes over the window.
+// The commands' view of the Qt window: the line edits that hold the load's
+// fields and the list box, as the window design places them, and Qt's
+// message boxes over the window.
 class FormView final : public WindowView {
 public:
-    FormView(Ui::Tolbrek& ui, QWidget& window) : m_ui(ui), m_window(window) {}
+    FormView(const WindowControls& controls, QWidget& window);
 
     std::string text(LoadField field) const override;
     void setText(LoadField field, const std::string& text) override;
@@ -29,7 +30,9 @@ public:
 private:
     QLineEdit* fieldFor(LoadField field) const;
 
-    Ui::Tolbrek& m_ui;
+    // By LoadField, Energy the last.
+    std::array<QLineEdit*, std::size_t(LoadField::Energy) + 1> m_fields{};
+    QListWidget* m_list = nullptr;
     QWidget& m_window;
 };
 

@@ -1,47 +1,55 @@
 #include "tolbrek_window.h"
 
-#include <limits>
+#include <QAbstractButton>
+#include <QEvent>
 
-#include "first_line_validator.h"
-#include "form_fonts.h"
-#include "ui_tolbrek_window.h"
+#include "application_font.h"
 
 namespace tolbrek {
 
 namespace {
 
-// The form's font, as its top widget has it.
-QFont FormFont()
+using Slot = void (TolbrekWindow::*)();
+
+Slot SlotFor(Command command)
 {
-    return QFont(QStringLiteral("Arial"), 12);
+    switch (command) {
+        case Command::Calculate:
+            return &TolbrekWindow::cmdCalc_Click;
+        case Command::ClearAll:
+            return &TolbrekWindow::cmdClear_Click;
+        case Command::PopulateList:
+            return &TolbrekWindow::cmdPopulate_Click;
+        case Command::SaveData:
+            break;
+    }
+    return &TolbrekWindow::cmdSave_Click;
 }
 
 }  // namespace
 
 TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
     : QWidget(parent),
-      m_ui(std::make_unique<Ui::Tolbrek>()),
-      m_view(*m_ui, *this),
+      m_controls(BuildWindowControls(*this)),
+      m_view(m_controls, *this),
       m_commands(m_view, std::move(services))
 {
-    {
-        const FormFonts fonts(FormFont());
-        m_ui->setupUi(this);
+    const QString title = QString::fromUtf8(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
+    setObjectName(title);
+    setWindowTitle(title);
+    setFixedSize(PixelsFromTwips(kClientWidthTwips, 96), PixelsFromTwips(kClientHeightTwips, 96));
+    // The focus starts where Tab starts: in the first control that takes it.
+    QWidget* first = nullptr;
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& design = kWindowDesign[index];
+        if (design.command) {
+            connect(static_cast<QAbstractButton*>(m_controls[index]), &QAbstractButton::clicked,
+                    this, SlotFor(*design.command));
+        }
+        if (!first && TakesFocus(design.kind)) first = m_controls[index];
     }
-    auto* firstLine = new FirstLineValidator(this);
-    for (QLineEdit* field : findChildren<QLineEdit*>()) {
-        // A field holds as much text as is typed or pasted into it.
-        field->setMaxLength(std::numeric_limits<int>::max());
-        field->setValidator(firstLine);
-    }
-    connect(m_ui->cmdCalc, &QAbstractButton::clicked, this, &TolbrekWindow::cmdCalc_Click);
-    connect(m_ui->cmdClear, &QAbstractButton::clicked, this, &TolbrekWindow::cmdClear_Click);
-    connect(m_ui->cmdPopulate, &QAbstractButton::clicked, this, &TolbrekWindow::cmdPopulate_Click);
-    connect(m_ui->cmdSave, &QAbstractButton::clicked, this, &TolbrekWindow::cmdSave_Click);
-    m_ui->txtBulwt->setFocus();
+    if (first) first->setFocus();
 }
-
-TolbrekWindow::~TolbrekWindow() = default;
 
 bool TolbrekWindow::event(QEvent* event)
 {

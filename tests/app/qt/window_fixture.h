@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "recording_editor.h"
 #include "tolbrek_window.h"
 
 // A message box as the user saw it.
@@ -49,22 +50,14 @@ private:
     QTimer m_timer;
 };
 
-// Records each file the editor was asked to open.
-class RecordingEditor final : public tolbrek::EditorLauncher {
-public:
-    explicit RecordingEditor(std::vector<std::string>& opened) : m_opened(opened) {}
-    void open(const std::string& path, tolbrek::ProgramEnded) override { m_opened.push_back(path); }
-
-private:
-    std::vector<std::string>& m_opened;
-};
-
 // A shown, active Tolbrek window whose report goes to a scratch folder and
 // whose editor start is only recorded, unless the test gives services.
 struct WindowFixture {
     WindowFixture()
     {
-        show({tolbrek::MakeStandardFileService(), std::make_unique<RecordingEditor>(editorOpened),
+        auto recording = std::make_unique<RecordingEditor>();
+        editor = recording.get();
+        show({tolbrek::MakeStandardFileService(), std::move(recording),
               [this] { return reportPath.toStdString(); }});
     }
     explicit WindowFixture(tolbrek::CommandServices services) { show(std::move(services)); }
@@ -73,7 +66,7 @@ struct WindowFixture {
     {
         window = std::make_unique<tolbrek::TolbrekWindow>(std::move(services));
         window->show();
-        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window did not become active");
     }
 
@@ -101,7 +94,7 @@ struct WindowFixture {
 
     QTemporaryDir folder;
     QString reportPath = folder.filePath(QStringLiteral("Text.txt"));
-    std::vector<std::string> editorOpened;
+    RecordingEditor* editor = nullptr;  // none when the test gives the services
     BoxRecorder boxes;
     std::unique_ptr<tolbrek::TolbrekWindow> window;
 };

@@ -1,0 +1,72 @@
+#include "window_controls.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <optional>
+
+#include "application_font.h"
+#include "control_builder.h"
+
+namespace tolbrek {
+
+namespace {
+
+bool IsTextBox(const ControlDesign& design)
+{
+    return design.kind == ControlKind::TextBox;
+}
+
+// Where the caption of an input field is in the design: the label that
+// shows the field's name.
+std::optional<std::size_t> CaptionOf(const ControlDesign& field)
+{
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& label = kWindowDesign[index];
+        if (label.kind == ControlKind::Label && label.caption == field.accessibleName) return index;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+WindowControls BuildWindowControls(QWidget& window)
+{
+    WindowControls controls{};
+    {
+        // A control starts out in its parent's font, and a line edit lays out
+        // its empty text in the application font, before either takes its
+        // own: both are the text boxes' font while the controls are made, so
+        // that no font is loaded that the window does not show.
+        const QFont boxes =
+            DesignFont(*std::find_if(kWindowDesign.begin(), kWindowDesign.end(), IsTextBox));
+        window.setFont(boxes);
+        const ApplicationFontStandIn standIn(boxes);
+        for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+            controls[index] = BuildControl(kWindowDesign[index], window);
+        }
+    }
+    QWidget* previous = nullptr;
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& design = kWindowDesign[index];
+        QWidget* control = controls[index];
+        if (design.kind != ControlKind::Label) {
+            // Above every label: a box covers the edge of a caption it
+            // overlaps (txtEnergy the foot of Label12, the number fields
+            // the stars beside them).
+            control->raise();
+        }
+        if (IsTextBox(design)) {
+            // A screen reader names the field by the caption a reader sees.
+            if (const auto caption = CaptionOf(design)) {
+                static_cast<QLabel*>(controls[*caption])->setBuddy(control);
+            }
+        }
+        if (TakesFocus(design.kind)) {
+            if (previous) QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    return controls;
+}
+
+}  // namespace tolbrek

@@ -40,7 +40,12 @@ void RunGuarded(WindowView& view, const std::function<void()>& command)
 
 std::string ErrorReportText(const Failure& failure)
 {
-    return "Error " + std::to_string(failure.number) + ": " + failure.description +
+    const std::string what = "Error " + std::to_string(failure.number) + ": " + failure.description;
+    // The editor is heard from only after Save Data has finished.
+    if (failure.kind == FailureKind::EditorFailed) {
+        return what + "\n\nThe report had been saved there in full before the editor started.";
+    }
+    return what +
            "\n\nThe command was stopped. Everything in the window, the list included, is kept.";
 }
 

@@ -16,9 +16,18 @@ namespace {
 Failure EditorFailure(int status, const std::string& path)
 {
     Failure failure = MakeFailure(FailureKind::EditorFailed);
-    failure.description += " (status " + std::to_string(status) + ") on " + path +
-                           "; the report is saved there all the same";
+    failure.description += " (status " + std::to_string(status) + ") on " + path;
     return failure;
+}
+
+// The report stays in its narrow encoding, which lacks some characters of
+// the list: the user learns where they went missing.
+std::string IncompleteLineNotice(const std::string& path, const IncompleteLine& line)
+{
+    return "The report is saved in " + path +
+           ", but some characters cannot be written in its encoding and stand there as \"?\". "
+           "The first line concerned is line " +
+           std::to_string(line.index + 1) + ":\n\n" + line.text;
 }
 
 }  // namespace
@@ -30,6 +39,7 @@ LoadCommands::LoadCommands(WindowView& view, CommandServices services)
 
 void LoadCommands::run(Command command)
 {
+    ++m_busy;
     RunGuarded(m_view, [this, command] {
         switch (command) {
             case Command::Calculate:
@@ -42,6 +52,25 @@ void LoadCommands::run(Command command)
                 return saveData();
         }
     });
+    --m_busy;
+    showLateReports();
+}
+
+void LoadCommands::reportLate(Failure failure)
+{
+    m_lateReports.push_back(std::move(failure));
+    showLateReports();
+}
+
+void LoadCommands::showLateReports()
+{
+    while (m_busy == 0 && !m_lateReports.empty()) {
+        const Failure failure = m_lateReports.front();
+        m_lateReports.erase(m_lateReports.begin());
+        ++m_busy;
+        ResumeNext([&] { m_view.reportError(failure); });
+        --m_busy;
+    }
 }
 
 // A field that cannot be read counts as empty: a failed test goes on with
@@ -103,13 +132,19 @@ void LoadCommands::populateList()
 // The editor is started only once the report file is complete and in place,
 // on the file where the report went. It is never waited for: how it ended is
 // heard later, while the window goes on, and only a failure is reported.
+// Characters that the report could not hold are told of once, after the
+// editor has started: the box, which waits for the user, holds up neither.
 void LoadCommands::saveData()
 {
-    const std::string path = WriteReport(m_view, *m_services.files, m_services.reportPath(),
-                                         m_services.fallbackReportPath);
+    const WrittenReport report = WriteReport(m_view, *m_services.files, m_services.reportPath(),
+                                             m_services.fallbackReportPath);
+    const std::string& path = report.path;
     m_services.editor->open(path, [this, path](int status) {
-        if (status != 0) ResumeNext([&] { m_view.reportError(EditorFailure(status, path)); });
+        if (status != 0) reportLate(EditorFailure(status, path));
     });
+    if (report.firstIncompleteLine) {
+        m_view.showMessage(IncompleteLineNotice(path, *report.firstIncompleteLine));
+    }
 }
 
 }  // namespace tolbrek

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "command.h"
 #include "editor_launcher.h"
@@ -48,9 +49,18 @@ public:
 
 private:
     void warnIfEmpty(LoadField field, const char* message);
+    // A failure heard after its command ended (how the editor ended). A
+    // box that pops up over another one, Calculate's warnings say, is lost
+    // in the flurry: it is shown once no command and no other late report
+    // has a box up.
+    void reportLate(Failure failure);
+    void showLateReports();
 
     WindowView& m_view;
     CommandServices m_services;
+    // Commands and late reports under way, each possibly with a box up.
+    int m_busy = 0;
+    std::vector<Failure> m_lateReports;
 };
 
 }  // namespace tolbrek

@@ -13,8 +13,10 @@ namespace tolbrek {
 class TextStream {
 public:
     virtual ~TextStream() = default;
-    // Appends the text (UTF-8, written in the system's narrow encoding) and CR LF.
-    virtual void writeLine(std::string_view text) = 0;
+    // Appends the text (UTF-8, written in the system's narrow encoding) and
+    // CR LF. Returns false when the encoding lacks some character of the
+    // text, which is then written as the encoding's default character.
+    [[nodiscard]] virtual bool writeLine(std::string_view text) = 0;
     // Makes the file complete and closes it; fails if any byte did not land.
     virtual void close() = 0;
 };

@@ -3,14 +3,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <optional>
-#include <random>
 #include <utility>
 
+#include "descriptor_posix.h"
 #include "failure.h"
 #include "file_service.h"
 #include "narrow_text.h"
 #include "system_failure.h"
+#include "temporary_file_posix.h"
 
 namespace tolbrek {
 
@@ -32,20 +34,25 @@ constexpr mode_t kPermissionBits = 0777;
     throw FailureError(failure);
 }
 
-// A name beside the report that no other save can take (it is created
-// exclusively) and that nobody takes for the report: hidden, and ending in
-// .tmp. One left behind by a killed save is never touched again.
-std::string TemporaryNameBeside(const std::string& path)
+// The report's folder, open, and the report's name in it. Every call works
+// relative to the folder, so a report path the system takes is enough,
+// however much longer the temporary file's full path would be.
+struct ReportPlace {
+    Descriptor folder;
+    std::string name;
+};
+
+ReportPlace OpenFolderOf(const std::string& path)
 {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937_64 random{std::random_device()()};
-    std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
     const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = path.substr(0, nameStart) + "." + path.substr(nameStart) + ".";
-    for (int i = 0; i < 8; ++i) name += kLetters[letter(random)];
-    return name + ".tmp";
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    // O_PATH: a folder that lets its user create files need not let them
+    // list it.
+    Descriptor descriptor(openat(AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!descriptor) Fail(errno, "could not open the folder of " + path);
+    return {std::move(descriptor), path.substr(slash + 1)};
 }
 
 // The new report, written into its temporary file and put in the report's
@@ -53,9 +60,9 @@ std::string TemporaryNameBeside(const std::string& path)
 // was, and a stream given up removes its temporary file.
 class ReplacingTextStream final : public TextStream {
 public:
-    ReplacingTextStream(int descriptor, std::string temporary, std::string path,
+    ReplacingTextStream(ReportPlace place, TemporaryFile temporary, std::string path,
                         std::optional<mode_t> keptMode)
-        : m_descriptor(descriptor),
+        : m_place(std::move(place)),
           m_temporary(std::move(temporary)),
           m_path(std::move(path)),
           m_keptMode(keptMode)
@@ -63,30 +70,34 @@ public:
     }
     ~ReplacingTextStream() override
     {
-        if (m_descriptor >= 0) ::close(m_descriptor);
-        if (!m_replaced) unlink(m_temporary.c_str());
+        // Removed while still locked, so that no other save's clean-up
+        // takes it for abandoned meanwhile.
+        if (!m_replaced) unlinkat(m_place.folder.get(), m_temporary.name.c_str(), 0);
     }
     ReplacingTextStream(const ReplacingTextStream&) = delete;
     ReplacingTextStream& operator=(const ReplacingTextStream&) = delete;
 
-    void writeLine(std::string_view text) override
+    // UTF-8 holds every character: nothing is ever lost.
+    bool writeLine(std::string_view text) override
     {
         m_pending += NarrowText(text);
         m_pending += "\r\n";
         if (m_pending.size() >= kChunkBytes) writePending();
+        return true;
     }
 
     void close() override
     {
         writePending();
-        if (m_keptMode && fchmod(m_descriptor, *m_keptMode) != 0) {
+        if (m_keptMode && fchmod(m_temporary.file.get(), *m_keptMode) != 0) {
             Fail(errno, "could not keep the permissions of " + m_path);
         }
-        if (fsync(m_descriptor) != 0) Fail(errno, "could not complete " + m_path);
-        if (::close(std::exchange(m_descriptor, -1)) != 0) {
+        if (fsync(m_temporary.file.get()) != 0) Fail(errno, "could not complete " + m_path);
+        if (::close(m_temporary.file.release()) != 0) {
             Fail(errno, "could not complete " + m_path);
         }
-        if (rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+        const int folder = m_place.folder.get();
+        if (renameat(folder, m_temporary.name.c_str(), folder, m_place.name.c_str()) != 0) {
             Fail(errno, "could not replace " + m_path);
         }
         m_replaced = true;
@@ -97,7 +108,7 @@ private:
     {
         std::string_view rest = m_pending;
         while (!rest.empty()) {
-            const ssize_t written = write(m_descriptor, rest.data(), rest.size());
+            const ssize_t written = write(m_temporary.file.get(), rest.data(), rest.size());
             if (written < 0 && errno == EINTR) continue;
             if (written < 0) Fail(errno, "could not write " + m_path);
             rest.remove_prefix(static_cast<std::size_t>(written));
@@ -105,8 +116,8 @@ private:
         m_pending.clear();
     }
 
-    int m_descriptor;
-    std::string m_temporary;
+    ReportPlace m_place;
+    TemporaryFile m_temporary;
     std::string m_path;
     std::optional<mode_t> m_keptMode;
     std::string m_pending;
@@ -119,11 +130,28 @@ private:
 // replaced as a link, and its target is never opened or written.
 class PosixFileService final : public FileService {
 public:
+    // A write past the file-size limit (ulimit -f) raises SIGXFSZ, whose
+    // default action ends the program and the list in its window with it.
+    // Ignored, the write fails with EFBIG instead, and the save is reported
+    // and undone like one on a full disk. It is settled here, beside the
+    // program's only large writes, so that the program and the tests of
+    // these writes behave alike; a handler installed by someone else is left
+    // in place. An ignored signal stays ignored across exec, so the editor's
+    // launcher gives its child the default back.
+    PosixFileService()
+    {
+        struct sigaction current{};
+        if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            std::signal(SIGXFSZ, SIG_IGN);
+        }
+    }
+
     std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
     {
+        ReportPlace place = OpenFolderOf(path);
         std::optional<mode_t> keptMode;
-        struct stat standing {};
-        if (lstat(path.c_str(), &standing) == 0) {
+        struct stat standing{};
+        if (fstatat(place.folder.get(), place.name.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0) {
             keptMode = judge(path, standing);
         } else if (errno != ENOENT) {
             Fail(errno, "could not look at " + path);
@@ -131,17 +159,12 @@ public:
         // A new report gets the default mode (the umask applies); one that
         // replaces a file is private until it takes that file's permissions.
         const mode_t creationMode = keptMode ? 0600 : 0666;
-        for (int attempt = 0;; ++attempt) {
-            std::string temporary = TemporaryNameBeside(path);
-            const int descriptor =
-                open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                     creationMode);
-            if (descriptor >= 0) {
-                return std::make_unique<ReplacingTextStream>(descriptor, std::move(temporary), path,
-                                                             keptMode);
-            }
-            if (errno != EEXIST || attempt == 100) Fail(errno, "could not create " + path);
-        }
+        // Killed saves' temporary files would pile up beside the report.
+        RemoveAbandonedTemporaryFiles(place.folder.get(), place.name);
+        TemporaryFile temporary =
+            CreateTemporaryFile(place.folder.get(), place.name, creationMode, path);
+        return std::make_unique<ReplacingTextStream>(std::move(place), std::move(temporary), path,
+                                                     keptMode);
     }
 
 private:

@@ -2,11 +2,15 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <ranges>
+#include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
-#include "file_service.h"
+#include "file_service_windows.h"
 #include "narrow_text.h"
 #include "system_failure.h"
 #include "wide_text_windows.h"
@@ -20,6 +24,10 @@ namespace {
 constexpr std::size_t kChunkBytes = 64 * 1024;
 // A temporary name taken by someone else is tried again this many times.
 constexpr int kNameTries = 16;
+// A temporary file's name: ".Text.txt.1a2b3c4d.tmp" for the report Text.txt.
+constexpr std::wstring_view kHexDigits = L"0123456789abcdef";
+constexpr std::size_t kNameDigits = 8;
+constexpr std::wstring_view kTemporaryEnd = L".tmp";
 
 Failure WindowsFailure(DWORD error, const std::string& what)
 {
@@ -40,24 +48,67 @@ std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& path)
     return {path.substr(0, separator + 1), path.substr(separator + 1)};
 }
 
-// ".Text.txt.1a2b3c4d.tmp" beside the report: hidden from a casual look,
-// never taken for the report itself, and unique to this save.
+// A temporary file beside the report: hidden from a casual look, never
+// taken for the report itself, and unique to this save.
 std::wstring TemporaryName(const std::wstring& folder, const std::wstring& name)
 {
     unsigned int random = 0;
     if (rand_s(&random) != 0) random = GetTickCount() ^ GetCurrentProcessId();
-    wchar_t digits[9] = {};
-    for (int i = 7; i >= 0; --i, random >>= 4) digits[i] = L"0123456789abcdef"[random & 0xF];
-    return folder + L"." + name + L"." + digits + L".tmp";
+    std::wstring digits(kNameDigits, L'0');
+    for (wchar_t& digit : digits | std::views::reverse) {
+        digit = kHexDigits[random & 0xF];
+        random >>= 4;
+    }
+    return folder + L"." + name + L"." + digits + std::wstring(kTemporaryEnd);
+}
+
+// Whether a file name is one that a save gives its temporary file for the
+// report `name`, exactly.
+bool IsTemporaryName(std::wstring_view candidate, const std::wstring& name)
+{
+    const std::wstring start = L"." + name + L".";
+    if (candidate.size() != start.size() + kNameDigits + kTemporaryEnd.size() ||
+        !candidate.starts_with(start) || !candidate.ends_with(kTemporaryEnd)) {
+        return false;
+    }
+    const std::wstring_view digits = candidate.substr(start.size(), kNameDigits);
+    return std::ranges::all_of(
+        digits, [](wchar_t c) { return kHexDigits.find(c) != std::wstring_view::npos; });
+}
+
+// Removes the temporary files that saves killed before their end left
+// beside the report. A running save holds its file open without
+// FILE_SHARE_DELETE, so deleting it fails with a sharing violation and it
+// stays; so does anything else that will not go. The search pattern may
+// also match short names: each name found is checked whole.
+void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstring& name)
+{
+    const std::wstring pattern = folder + L"." + name + L".*" + std::wstring(kTemporaryEnd);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            IsTemporaryName(found.cFileName, name)) {
+            DeleteFileW((folder + found.cFileName).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 // The new report, written into a temporary file of its own beside the old
-// one and moved over it only once complete: until then the old report stays
-// as it was, and a failure anywhere removes the temporary file.
+// one and renamed over it only once complete: until then the old report
+// stays as it was, and a failure anywhere removes the temporary file. The
+// file is held open, with no sharing, from its creation until it is the
+// report, so that no other save takes it for abandoned: it is renamed
+// through its own handle.
 class WindowsTextStream final : public TextStream {
 public:
-    WindowsTextStream(HANDLE file, std::wstring temporary, std::wstring target, std::string path)
-        : m_file(file),
+    WindowsTextStream(const FileCalls& calls, HANDLE file, std::wstring temporary,
+                      std::wstring target, std::string path)
+        : m_calls(calls),
+          m_file(file),
           m_temporary(std::move(temporary)),
           m_target(std::move(target)),
           m_path(std::move(path))
@@ -68,34 +119,50 @@ public:
 
     ~WindowsTextStream() override { abandon(); }
 
-    void writeLine(std::string_view text) override
+    bool writeLine(std::string_view text) override
     {
-        m_pending += NarrowText(text);
+        bool lost = false;
+        m_pending += NarrowText(text, &lost);
         m_pending += "\r\n";
         if (m_pending.size() >= kChunkBytes) writePending();
+        return !lost;
     }
 
     void close() override
     {
         writePending();
-        if (!FlushFileBuffers(m_file)) fail("could not complete " + m_path);
-        const HANDLE file = std::exchange(m_file, INVALID_HANDLE_VALUE);
-        if (!CloseHandle(file)) fail("could not complete " + m_path);
-        if (!moveIntoPlace()) fail("could not put the new report in place of " + m_path);
+        if (!m_calls.flushFileBuffers(m_file)) fail("could not complete " + m_path);
+        // A rename keeps the file's attributes, and the report must not be
+        // hidden: it gets those of a new file.
+        if (!m_calls.setFileAttributes(m_temporary.c_str(), FILE_ATTRIBUTE_ARCHIVE)) {
+            fail("could not complete " + m_path);
+        }
+        if (!renameIntoPlace()) fail("could not put the new report in place of " + m_path);
         m_temporary.clear();
+        // The report is complete on disk: closing it can lose nothing.
+        CloseHandle(std::exchange(m_file, INVALID_HANDLE_VALUE));
     }
 
 private:
-    // Another save moving its report in place at the same moment, or a
-    // scanner that has the new file open for a moment, makes the move fail
+    // Another save renaming its report in place at the same moment, or a
+    // scanner that has the report open for a moment, makes the rename fail
     // with a denied access or a sharing violation that passes: it is tried
     // again a few times before it counts as a failure.
-    bool moveIntoPlace() const
+    bool renameIntoPlace() const
     {
+        // FILE_RENAME_INFO with the report's full path in place of its last member.
+        const std::size_t nameBytes = m_target.size() * sizeof(wchar_t);
+        std::vector<std::byte> buffer(offsetof(FILE_RENAME_INFO, FileName) + nameBytes +
+                                      sizeof(wchar_t));
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        rename->ReplaceIfExists = TRUE;
+        rename->RootDirectory = nullptr;
+        rename->FileNameLength = static_cast<DWORD>(nameBytes);
+        std::copy_n(m_target.c_str(), m_target.size() + 1, rename->FileName);
         constexpr int kAttempts = 50;
         for (int attempt = 1;; ++attempt) {
-            if (MoveFileExW(m_temporary.c_str(), m_target.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            if (m_calls.setFileInformationByHandle(m_file, FileRenameInfo, rename,
+                                                   static_cast<DWORD>(buffer.size()))) {
                 return true;
             }
             const DWORD error = GetLastError();
@@ -112,7 +179,7 @@ private:
             const DWORD size = static_cast<DWORD>(
                 std::min<std::size_t>(m_pending.size() - done, kChunkBytes * 16));
             DWORD written = 0;
-            if (!WriteFile(m_file, m_pending.data() + done, size, &written, nullptr)) {
+            if (!m_calls.writeFile(m_file, m_pending.data() + done, size, &written, nullptr)) {
                 fail("could not write " + m_path);
             }
             if (written == 0) fail("could not write " + m_path);
@@ -137,6 +204,7 @@ private:
         m_temporary.clear();
     }
 
+    FileCalls m_calls;
     HANDLE m_file;
     std::wstring m_temporary;
     std::wstring m_target;
@@ -149,18 +217,24 @@ private:
 // with the read-only attribute are refused and stay as they are.
 class WindowsFileService final : public FileService {
 public:
+    explicit WindowsFileService(const FileCalls& calls) : m_calls(calls) {}
+
     std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
     {
         const std::wstring target = WideFromUtf8(path);
         refuseWhatMayNotBeReplaced(target, path);
         const auto [folder, name] = SplitPath(target);
+        RemoveAbandonedTemporaryFiles(folder, name);
         for (int attempt = 0; attempt < kNameTries; ++attempt) {
             std::wstring temporary = TemporaryName(folder, name);
-            const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            // DELETE: the file is renamed through this handle. No sharing at
+            // all, FILE_SHARE_DELETE least of all: see WindowsTextStream.
+            const HANDLE file =
+                m_calls.createFile(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                                   CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
             if (file != INVALID_HANDLE_VALUE) {
-                return std::make_unique<WindowsTextStream>(file, std::move(temporary), target,
-                                                           path);
+                return std::make_unique<WindowsTextStream>(m_calls, file, std::move(temporary),
+                                                           target, path);
             }
             const DWORD error = GetLastError();
             if (error == ERROR_FILE_EXISTS) continue;
@@ -174,10 +248,16 @@ public:
     }
 
 private:
-    static void refuseWhatMayNotBeReplaced(const std::wstring& target, const std::string& path)
+    void refuseWhatMayNotBeReplaced(const std::wstring& target, const std::string& path) const
     {
-        const DWORD attributes = GetFileAttributesW(target.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) return;  // nothing there, or the folder fails
+        const DWORD attributes = m_calls.getFileAttributes(target.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const DWORD error = GetLastError();
+            // Nothing stands there; a missing folder is told when the new
+            // file cannot be created in it.
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return;
+            ThrowWindowsFailure(error, "could not look at " + path + "; nothing was written");
+        }
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             ThrowWindowsFailure(ERROR_ACCESS_DENIED,
                                 path + " is a folder, not a file; nothing was written");
@@ -187,13 +267,20 @@ private:
             ThrowWindowsFailure(ERROR_ACCESS_DENIED, path + " is read-only and was left as it is");
         }
     }
+
+    FileCalls m_calls;
 };
 
 }  // namespace
 
+std::unique_ptr<FileService> MakeWindowsFileService(const FileCalls& calls)
+{
+    return std::make_unique<WindowsFileService>(calls);
+}
+
 std::unique_ptr<FileService> MakeStandardFileService()
 {
-    return std::make_unique<WindowsFileService>();
+    return MakeWindowsFileService(FileCalls{});
 }
 
 }  // namespace tolbrek

@@ -2,9 +2,10 @@
 
 namespace tolbrek {
 
-// POSIX systems keep text files in UTF-8.
-std::string NarrowText(std::string_view utf8)
+// POSIX systems keep text files in UTF-8, which holds every character.
+std::string NarrowText(std::string_view utf8, bool* lost)
 {
+    if (lost) *lost = false;
     return std::string(utf8);
 }
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "editor_launcher.h"
+#include "notepad_launcher_windows.h"
 #include "system_failure.h"
 #include "wide_text_windows.h"
 
@@ -12,9 +12,12 @@ namespace {
 
 // Notepad on the report file, minimized with the focus, not waited for and
 // not watched: how Notepad ends says nothing about the saved report. The
-// command line is the editor's name, one blank and the path, unquoted.
+// command line is the editor's name, one blank and the path, unquoted; the
+// program itself is named apart from it.
 class NotepadLauncher final : public EditorLauncher {
 public:
+    explicit NotepadLauncher(std::wstring program) : m_program(std::move(program)) {}
+
     void open(const std::string& path, ProgramEnded /*ended*/) override
     {
         std::wstring commandLine = L"notepad " + WideFromUtf8(path);
@@ -23,22 +26,40 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWMINIMIZED;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &process)) {
+        if (!CreateProcessW(m_program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process)) {
             const DWORD error = GetLastError();
             ThrowSystemFailure(std::error_code(static_cast<int>(error), std::system_category()),
-                               "could not start notepad on " + path);
+                               "could not start " + Utf8FromWide(m_program) + " on " + path);
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+
+private:
+    std::wstring m_program;
 };
+
+// Notepad in the system folder. Should the folder be unknown, the path is
+// empty and starting Notepad fails with the system's own error.
+std::wstring SystemNotepad()
+{
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::wstring(folder, length) + L"\\notepad.exe";
+}
 
 }  // namespace
 
+std::unique_ptr<EditorLauncher> MakeNotepadLauncher(std::wstring program)
+{
+    return std::make_unique<NotepadLauncher>(std::move(program));
+}
+
 std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& /*children*/)
 {
-    return std::make_unique<NotepadLauncher>();
+    return MakeNotepadLauncher(SystemNotepad());
 }
 
 }  // namespace tolbrek

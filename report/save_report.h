@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "file_service.h"
@@ -8,12 +10,25 @@
 
 namespace tolbrek {
 
+// A line of the list that the report's encoding could not hold whole.
+struct IncompleteLine {
+    std::size_t index = 0;  // in the list, from 0
+    std::string text;       // as the list holds it
+};
+
+// What a save wrote: where the report now stands, and the first line whose
+// characters the report's encoding lacked in part, if there was one.
+struct WrittenReport {
+    std::string path;
+    std::optional<IncompleteLine> firstIncompleteLine;
+};
+
 // Writes every line of the list, in order, as the report file at the path,
 // replacing the file that stands there. Where the path's folder refuses new
 // files (FolderRefusedError) and `fallbackPath` is given, the report is
-// written at the path it names instead. Returns where the report now stands.
-// A failure is thrown as a FailureError and leaves the list as it was.
-std::string WriteReport(const LoadList& list, FileService& files, const std::string& path,
-                        const std::function<std::string()>& fallbackPath = {});
+// written at the path it names instead. A failure is thrown as a
+// FailureError and leaves the list as it was.
+WrittenReport WriteReport(const LoadList& list, FileService& files, const std::string& path,
+                          const std::function<std::string()>& fallbackPath = {});
 
 }  // namespace tolbrek

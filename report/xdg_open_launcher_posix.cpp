@@ -29,7 +29,7 @@ std::string FindOnPath(std::string_view program)
         folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
         if (folder.empty()) continue;
         std::string candidate = std::string(folder) + "/" + std::string(program);
-        struct stat info {};
+        struct stat info{};
         if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
             access(candidate.c_str(), X_OK) == 0) {
             return candidate;
@@ -75,7 +75,14 @@ public:
         sigset_t noSignals;
         sigemptyset(&noSignals);
         posix_spawnattr_setsigmask(&setup.attributes, &noSignals);
-        posix_spawnattr_setflags(&setup.attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
+        // The file service has this program ignore SIGXFSZ, and an ignored
+        // signal would stay ignored in the editor.
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGXFSZ);
+        posix_spawnattr_setsigdefault(&setup.attributes, &defaults);
+        posix_spawnattr_setflags(
+            &setup.attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
         posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
         char* const arguments[] = {const_cast<char*>(program.c_str()),
                                    const_cast<char*>(path.c_str()), nullptr};

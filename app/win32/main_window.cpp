@@ -11,6 +11,7 @@
 #include "control_hooks.h"
 #include "control_ids.h"
 #include "design_fonts.h"
+#include "first_line_field.h"
 #include "first_position.h"
 #include "gdi_holders.h"
 #include "resource_ids.h"
@@ -130,9 +131,15 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
 }
 
 // Buttons run their command; Enter, which the dialog manager sends as IDOK,
-// presses the button that has the focus and nothing else.
-void OnCommand(HWND window, int id, HWND /*control*/, UINT notification)
+// presses the button that has the focus and nothing else. A field whose
+// text changed is kept to its first line.
+void OnCommand(HWND window, int id, HWND control, UINT notification)
 {
+    if (notification == EN_CHANGE) {
+        const std::optional<std::size_t> index = DesignIndexOf(id);
+        if (index && kWindowDesign[*index].field) KeepFirstLine(control);
+        return;
+    }
     if (id == IDOK) {
         const HWND focus = GetFocus();
         if (!focus || !IsChild(window, focus)) return;

@@ -1,6 +1,7 @@
 #include "win32_view.h"
 
 #include <system_error>
+#include <utility>
 
 #include "command_guard.h"
 #include "control_ids.h"
@@ -18,6 +19,24 @@ namespace {
         std::error_code(static_cast<int>(error ? error : ERROR_INVALID_WINDOW_HANDLE),
                         std::system_category()),
         what);
+}
+
+// Keys and clicks given before a box appears were meant for the window,
+// not for the box: left queued, a Return or an Alt+F4 pressed while a save
+// was still at work would answer the box the moment it appeared, and a
+// failure it reports would pass unseen. A click becomes a message for the
+// window's client area or its frame only as it is taken from the queue:
+// both kinds go.
+void DiscardQueuedInput()
+{
+    constexpr std::pair<UINT, UINT> kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
+                                                {WM_MOUSEFIRST, WM_MOUSELAST},
+                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+    MSG message;
+    for (const auto& [first, last] : kInput) {
+        while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) {
+        }
+    }
 }
 
 }  // namespace
@@ -78,8 +97,11 @@ std::string Win32View::line(std::size_t index) const
     return Utf8FromWide(text);
 }
 
+// Every box of the window comes here: the warnings, the notices and the
+// error box.
 void Win32View::showBox(const std::string& text, UINT icon) const
 {
+    DiscardQueuedInput();
     if (!MessageBoxW(m_window, WideFromUtf8(text).c_str(), L"Tolbrek", MB_OK | icon)) {
         ThrowLastError("could not show a message");
     }

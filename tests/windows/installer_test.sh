@@ -4,26 +4,15 @@
 # programs; the installed program starts and shows its window; installing
 # again replaces the earlier install; a silent uninstall leaves nothing.
 #   installer_test.sh WINE_RUN WINE_STATE_FOLDER WINEPREFIX INSTALLER
-set -euo pipefail
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../support/session.sh"
 wine_run=$1
-export DISPLAY=":$(head -1 "$2/display")"
+use_wine_x_server "$2"
 prefix=$3
 installer=$4
 
 folder="$prefix/drive_c/Program Files/Tolbrek"
 menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tolbrek"
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolbrek'
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    echo "0 passed, 1 failed"
-    exit 1
-}
 registered() { "$wine_run" reg query "$entry" /v DisplayName >/dev/null 2>&1; }
 
 for round in first second; do
@@ -49,4 +38,4 @@ for _ in $(seq 200); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "the uninstall left $(ls -A "$folder")"
 [ ! -e "$menu" ] || fail "the uninstall left the Start-menu folder"
 registered && fail "the uninstall left the entry among the installed programs"
-echo "1 passed, 0 failed"
+passed

@@ -1,6 +1,6 @@
-// Stands in for Notepad: writes down the command line it was started with and
-// the window state it was asked for, to the file named by
-// TOLBREK_NOTEPAD_RECORD, then ends.
+// Stands in for Notepad: writes down the command line it was started with,
+// the window state it was asked for and where it was started from, to the
+// file named by TOLBREK_NOTEPAD_RECORD, then ends.
 
 #include <windows.h>
 
@@ -26,9 +26,11 @@ int main()
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
     const std::string record = Utf8(GetCommandLineW()) + "\n" +
                                ((startup.dwFlags & STARTF_USESHOWWINDOW) ? "1" : "0") + "\n" +
-                               std::to_string(startup.wShowWindow) + "\n";
+                               std::to_string(startup.wShowWindow) + "\n" + Utf8(program) + "\n";
     // Written under another name first, so the test never reads half a record.
     const std::wstring partial = std::wstring(recordPath) + L".partial";
     FILE* file = _wfopen(partial.c_str(), L"wb");

@@ -4,16 +4,11 @@
 # table that needs) and no code run from data; the name, version and licence
 # in both files' properties.
 #   release_info_test.sh OBJDUMP PROGRAM INSTALLER VERSION
-set -euo pipefail
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../support/session.sh"
 objdump=$1
 program=$2
 installer=$3
 version=$4
-fail() {
-    echo "FAIL: $*" >&2
-    echo "0 passed, 1 failed"
-    exit 1
-}
 
 headers=$("$objdump" -p "$program")
 for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
@@ -30,4 +25,4 @@ for file in "$program" "$installer"; do
     done
     grep -Fq "MIT licence" <<<"$texts" || fail "$(basename "$file") names no licence"
 done
-echo "1 passed, 0 failed"
+passed

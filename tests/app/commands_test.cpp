@@ -13,7 +13,7 @@
 #include "command_guard.h"
 #include "failure.h"
 #include "load_commands.h"
-#include "stand_in_view.h"
+#include "scratch_commands.h"
 
 namespace fs = std::filesystem;
 using tolbrek::Command;
@@ -22,24 +22,6 @@ using tolbrek::FailureKind;
 using tolbrek::LoadField;
 
 namespace {
-
-// Records each start, with the bytes the report held at that moment.
-class RecordingEditor final : public tolbrek::EditorLauncher {
-public:
-    void open(const std::string& path, tolbrek::ProgramEnded ended) override
-    {
-        if (fails) throw FailureError(tolbrek::MakeFailure(FailureKind::EditorNotStarted));
-        std::ifstream in(path, std::ios::binary);
-        opened.push_back({path, {std::istreambuf_iterator<char>(in), {}}, std::move(ended)});
-    }
-    struct Start {
-        std::string path;
-        std::string bytes;
-        tolbrek::ProgramEnded ended;
-    };
-    std::vector<Start> opened;
-    bool fails = false;
-};
 
 // The window's data fields holding the worked load, after Calculate.
 void TypeWorkedLoad(StandInView& view)
@@ -55,58 +37,19 @@ void TypeWorkedLoad(StandInView& view)
 
 // A window with its commands over a scratch report folder, the real file
 // service and a recording editor.
-class CommandsTest : public ::testing::Test {
+class CommandsTest : public ::testing::Test, protected ScratchCommands {
 protected:
-    CommandsTest()
-        : m_folder(fs::temp_directory_path() /
-                   ("tolbrek-commands-" + std::to_string(std::random_device()()))),
-          m_report((m_folder / "Text.txt").string())
-    {
-        fs::create_directories(m_folder);
-        auto editor = std::make_unique<RecordingEditor>();
-        m_editor = editor.get();
-        m_commands = std::make_unique<tolbrek::LoadCommands>(
-            m_view, tolbrek::CommandServices{tolbrek::MakeStandardFileService(), std::move(editor),
-                                             [this] { return reportPlace(); }});
-    }
-    ~CommandsTest() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
-    }
-
-    void run(Command command) { m_commands->run(command); }
-
-    // The report's path; an emptied one stands for a system with no home.
-    std::string reportPlace() const
-    {
-        if (m_report.empty()) throw FailureError({FailureKind::System, 2, "no home folder"});
-        return m_report;
-    }
-
-    std::string reportBytes() const
-    {
-        std::ifstream in(m_report, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path m_folder;
-    std::string m_report;
-    StandInView m_view;
-    RecordingEditor* m_editor = nullptr;
-    std::unique_ptr<tolbrek::LoadCommands> m_commands;
+    CommandsTest() : ScratchCommands("commands") {}
 };
 
 }  // namespace
 
-TEST_F(CommandsTest, clear_all_empties_the_seven_fields_in_order_and_keeps_the_list)
+TEST_F(CommandsTest, clear_all_empties_the_seven_fields_and_keeps_the_list)
 {
     TypeWorkedLoad(m_view);
     m_view.lines = {"gathered"};
     run(Command::ClearAll);
-    EXPECT_EQ(m_view.log, (std::vector<std::string>{"write Bullet", "write Powder",
-                                                    "write Velocity", "write Gun", "write Recoil",
-                                                    "write Energy", "write Caliber"}));
+    ASSERT_EQ(m_view.fields.size(), 7u);
     for (const auto& [field, text] : m_view.fields) EXPECT_EQ(text, "");
     EXPECT_EQ(m_view.lines, std::vector<std::string>{"gathered"});
     EXPECT_TRUE(m_view.messages.empty() && m_view.errors.empty());
@@ -187,19 +130,32 @@ TEST_F(CommandsTest, save_data_reports_each_failure_and_keeps_the_list)
 }
 
 // The editor is never waited for; a failure it ends with comes later, as a
-// report that names the saved file.
-TEST_F(CommandsTest, an_editor_that_ends_with_a_failure_is_reported_later)
+// report that names the saved file and says that it is saved, never that
+// a command was stopped. Heard while Calculate's warnings are up, it waits
+// for the last of them.
+TEST_F(CommandsTest, an_editor_that_ends_with_a_failure_is_reported_once_no_box_is_up)
 {
     run(Command::SaveData);
     ASSERT_EQ(m_editor->opened.size(), 1u);
     m_editor->opened[0].ended(0);
     EXPECT_TRUE(m_view.errors.empty());
-    m_editor->opened[0].ended(3);
+    std::size_t errorsWhileWarning = 0;
+    m_view.whileMessageUp = [&] {
+        if (m_view.messages.size() == 1) m_editor->opened[0].ended(3);
+        errorsWhileWarning += m_view.errors.size();
+    };
+    m_view.fields.clear();
+    run(Command::Calculate);
+    EXPECT_EQ(m_view.messages.size(), 4u);
+    EXPECT_EQ(errorsWhileWarning, 0u);
     ASSERT_EQ(m_view.errors.size(), 1u);
     EXPECT_EQ(m_view.errors[0].number, 1007);
-    EXPECT_NE(m_view.errors[0].description.find("status 3"), std::string::npos);
-    EXPECT_NE(m_view.errors[0].description.find(m_report + "; the report is saved"),
-              std::string::npos);
+    const std::string text = tolbrek::ErrorReportText(m_view.errors[0]);
+    EXPECT_NE(text.find("status 3) on " + m_report), std::string::npos) << text;
+    EXPECT_NE(text.find("saved there in full"), std::string::npos) << text;
+    EXPECT_EQ(text.find("stopped"), std::string::npos) << text;
+    m_editor->opened[0].ended(3);
+    EXPECT_EQ(m_view.errors.size(), 2u);
 }
 
 TEST_F(CommandsTest, no_report_place_means_nothing_is_written)
@@ -208,8 +164,61 @@ TEST_F(CommandsTest, no_report_place_means_nothing_is_written)
     run(Command::SaveData);
     ASSERT_EQ(m_view.errors.size(), 1u);
     EXPECT_EQ(m_view.errors[0].description, "no home folder");
-    EXPECT_TRUE(fs::is_empty(m_folder));
+    EXPECT_TRUE(fs::is_empty(m_folder.path()));
     EXPECT_TRUE(m_editor->opened.empty());
+}
+
+namespace {
+
+// Stands in for a file service over a narrow encoding that lacks the
+// infinity sign: a line holding one loses it, and nothing is written.
+class InfinityLosingFiles final : public tolbrek::FileService {
+public:
+    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& /*path*/) override
+    {
+        struct Stream final : tolbrek::TextStream {
+            bool writeLine(std::string_view text) override
+            {
+                return text.find("\xE2\x88\x9E") == std::string_view::npos;
+            }
+            void close() override {}
+        };
+        return std::make_unique<Stream>();
+    }
+};
+
+}  // namespace
+
+// Characters that the report's encoding lacks are told of once, after the
+// report is written and the editor has started, naming the first line
+// concerned; a report that lost nothing says nothing.
+TEST(SaveDataNotice, names_the_first_line_that_lost_characters_after_the_editor_started)
+{
+    StandInView view;
+    auto editor = std::make_unique<RecordingEditor>();
+    RecordingEditor& started = *editor;
+    tolbrek::LoadCommands commands(view, {std::make_unique<InfinityLosingFiles>(),
+                                          std::move(editor), [] { return "C:\\Text.txt"; }});
+
+    view.lines = {"Cartridge  .308", "", "Cartridge  7mm \xE2\x88\x9E A", "",
+                  "Cartridge  \xE2\x88\x9E B"};
+    commands.run(Command::SaveData);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(started.opened.size(), 1u);
+    const std::string& notice = view.messages[0];
+    EXPECT_NE(notice.find("C:\\Text.txt"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("line 3:\n\nCartridge  7mm \xE2\x88\x9E A"), std::string::npos) << notice;
+    EXPECT_EQ(notice.find(" B"), std::string::npos) << notice;
+
+    started.fails = true;  // the error box alone: the notice waits for the editor
+    commands.run(Command::SaveData);
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.errors.size(), 1u);
+
+    started.fails = false;
+    view.lines = {"Cartridge  .308", ""};
+    commands.run(Command::SaveData);
+    EXPECT_EQ(view.messages.size(), 1u);
 }
 
 TEST(CommandGuard, any_exception_becomes_a_numbered_report)
@@ -220,12 +229,16 @@ TEST(CommandGuard, any_exception_becomes_a_numbered_report)
     tolbrek::RunGuarded(view, [] { throw std::bad_alloc(); });
     tolbrek::RunGuarded(view, [] { throw std::runtime_error("disk on fire"); });
     tolbrek::RunGuarded(view, [] { throw 42; });
-    ASSERT_EQ(view.errors.size(), 4u);
+    tolbrek::RunGuarded(
+        view, [] { throw FailureError(tolbrek::MakeFailure(FailureKind::InvalidOperation)); });
+    ASSERT_EQ(view.errors.size(), 5u);
     EXPECT_EQ(view.errors[0].number, 1002);
     EXPECT_EQ(view.errors[1].kind, FailureKind::OutOfMemory);
     EXPECT_EQ(view.errors[2].kind, FailureKind::Unexpected);
     EXPECT_NE(view.errors[2].description.find("disk on fire"), std::string::npos);
     EXPECT_EQ(view.errors[3].kind, FailureKind::Unexpected);
+    for (const int unexpected : {2, 3}) EXPECT_EQ(view.errors[unexpected].number, 1009);
+    EXPECT_EQ(view.errors[4].number, 1004);
     EXPECT_TRUE(tolbrek::ErrorReportText(view.errors[0]).starts_with("Error 1002: Overflow"));
 }
 

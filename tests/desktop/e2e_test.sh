@@ -4,30 +4,9 @@
 # checks the report file and what the editor (a stand-in xdg-open) was given.
 # Every process it starts is ended by its id.
 #   e2e_test.sh PROGRAM
-set -euo pipefail
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../support/session.sh"
 program=$(realpath "$1")
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# A display of our own: Xvfb picks a free number and writes it when ready.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+start_x_server 1024x768
 
 mkdir -p "$work/home" "$work/bin"
 cat >"$work/bin/xdg-open" <<STUB
@@ -61,8 +40,7 @@ keys space                  # Populate List
 keys Tab Return             # Save Data
 
 report="$work/home/Text.txt"
-for _ in $(seq 100); do [ -s "$work/editor-saw" ] && break; sleep 0.1; done
-[ -s "$work/editor-saw" ] || fail "the editor was not started"
+wait_until 100 test -s "$work/editor-saw" || fail "the editor was not started"
 expected=$(printf 'Cartridge  .308\r\n\r\n150  Bullet Weight Grains\r\n50  Powder Charge Grains\r\n2800  Velocity FPS\r\n8  Gun Weight Pounds\r\n17.01  Recoil Foot Pounds Free Energy\r\n2611.9  Muzzle Energy Foot Pounds\r\nEND')
 [ "$(cat "$report"; echo END)" = "$expected" ] || fail "report differs: $(od -c "$report" | head -20)"
 cmp -s "$report" "$work/editor-saw" || fail "the editor started before the report was complete"
@@ -74,11 +52,25 @@ rm -f "$work/editor-saw"
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
 keys Tab Tab Tab Tab space  # caliber, list, Populate List
 keys Tab Return             # Save Data
-for _ in $(seq 100); do [ -s "$work/editor-saw" ] && break; sleep 0.1; done
+wait_until 100 test -s "$work/editor-saw" || true
 [ "$(grep -c $'\r$' "$report")" = 16 ] || fail "expected 16 lines after the second save"
 [ "$(sed -n 9p "$report")" = $'Cartridge  \r' ] || fail "Clear All left a caliber: $(sed -n 9p "$report")"
 [ "$(sed -n 16p "$report")" = $'0  Muzzle Energy Foot Pounds\r' ] || fail "Clear All left a result"
 [ "$(wc -l <"$work/editor-arguments")" = 2 ] || fail "the editor should have started once per save"
 
+# A failing save, with Return pressed twice in quick succession on Save
+# Data: the second press must not close the error box unseen. Once the box
+# has been up a moment, Return answers it.
+rm "$report"
+mkdir "$report"
+keys --delay 30 Return Return
+two_windows() { [ "$(windows_named Tolbrek)" -ge 2 ]; }
+wait_until 50 two_windows || true
+sleep 0.5
+two_windows || fail "the error box of a failed save was closed by the second Return"
+keys Return
+one_window() { [ "$(windows_named Tolbrek)" -eq 1 ]; }
+wait_until 50 one_window || fail "Return did not answer the error box"
+
 kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek is no longer running: $(cat "$work/program.log")"
-echo "1 passed, 0 failed"
+passed

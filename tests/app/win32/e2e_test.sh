@@ -3,42 +3,46 @@
 # server: real key presses through xdotool, every button pressed from the
 # keyboard, the warning and error boxes answered, the report file checked
 # byte for byte and the editor start checked through a stand-in notepad.exe
-# beside the program, where Windows looks first.
+# in the system folder, with copies of it planted beside the program and in
+# the current folder, which must never run.
 #   e2e_test.sh WINE_RUN WINE_STATE_FOLDER WINEPREFIX TOLBREK_EXE NOTEPAD_EXE
-set -euo pipefail
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../../support/session.sh"
 wine_run=$1
-export DISPLAY=":$(head -1 "$2/display")"
+use_wine_x_server "$2"
 drive_c=$3/drive_c
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+system_notepad=$drive_c/windows/system32/notepad.exe
+restore_prefix() {
+    if [ -f "$work/system-notepad.exe" ]; then
+        cp "$work/system-notepad.exe" "$system_notepad"
+        "$wine_run" reg delete 'HKCU\Software\Wine\DllOverrides' /v notepad.exe /f >/dev/null 2>&1 || true
+    fi
     chmod u+w "$drive_c/Text.txt" 2>/dev/null || true
-    rm -rf "$work" "$drive_c/Text.txt"
+    rm -f "$drive_c/Text.txt"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    echo "0 passed, 1 failed"
-    exit 1
-}
+at_exit+=(restore_prefix)
 
 cp "$4" "$5" "$work/"
 record="$work/notepad-record.txt"
 export TOLBREK_NOTEPAD_RECORD="Z:${record//\//\\}"
 rm -f "$drive_c/Text.txt"
+# The stand-in takes the place of the system's Notepad in the build's own
+# prefix, loaded as itself rather than as wine's built-in Notepad.
+cp "$system_notepad" "$work/system-notepad.exe"
+cp "$5" "$system_notepad"
+"$wine_run" reg add 'HKCU\Software\Wine\DllOverrides' /v notepad.exe /d native /f >/dev/null 2>&1
+mkdir "$work/current"
+cp "$5" "$work/current/"
+cd "$work/current"
 
 "$wine_run" --dpi 96 "$work/$(basename "$4")" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
 
-boxes() { xdotool search --onlyvisible --name '^Tolbrek$' 2>/dev/null | wc -l; }
 # Waits until this many windows named Tolbrek are shown: the window and its boxes.
 wait_for_windows() {
-    for _ in $(seq 100); do [ "$(boxes)" = "$1" ] && return 0; sleep 0.1; done
-    fail "expected $1 windows named Tolbrek, saw $(boxes) ($2)"
+    shown() { [ "$(windows_named Tolbrek)" = "$1" ]; }
+    wait_until 100 shown "$1" || fail "expected $1 windows named Tolbrek, saw $(windows_named Tolbrek) ($2)"
 }
 keys() { xdotool key --delay 60 "$@"; }
 # Presses OK in the box over the window, then comes back to the window,
@@ -84,9 +88,8 @@ type .308; keys Tab Tab     # list, Populate List
 keys space                  # Populate List
 keys Tab Return             # Save Data
 
-for _ in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
-[ -s "$record" ] || fail "notepad was not started"
-[ "$(cat "$record")" = "$(printf 'notepad C:\\Text.txt\n1\n2')" ] ||
+wait_until 100 test -s "$record" || fail "notepad was not started"
+[ "$(cat "$record")" = "$(printf 'notepad C:\\Text.txt\n1\n2\nC:\\windows\\system32\\notepad.exe')" ] ||
     fail "notepad was started as: $(cat "$record")"
 expected=$(printf 'Cartridge  .308\r\n\r\n150  Bullet Weight Grains\r\n50  Powder Charge Grains\r\n2800  Velocity FPS\r\n8  Gun Weight Pounds\r\n17.01  Recoil Foot Pounds Free Energy\r\n2611.9  Muzzle Energy Foot Pounds\r\nEND')
 [ "$(cat "$drive_c/Text.txt"; echo END)" = "$expected" ] ||
@@ -114,4 +117,4 @@ kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek ended after the error"
 keys alt+F4
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "Tolbrek did not end when its window was closed"
-echo "1 passed, 0 failed"
+passed

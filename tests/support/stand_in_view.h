@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -34,6 +35,7 @@ public:
     {
         if (messagesFail) throw std::runtime_error("no box");
         messages.push_back(text);
+        if (whileMessageUp) whileMessageUp();
     }
     void reportError(const tolbrek::Failure& failure) override
     {
@@ -54,6 +56,8 @@ public:
     std::set<tolbrek::LoadField> unwritable;
     std::size_t failingAppendAt = SIZE_MAX;
     bool messagesFail = false;
+    // Runs while a message box is up, as the event loop of a box does.
+    std::function<void()> whileMessageUp;
 
 private:
     void act(const char* what, tolbrek::LoadField field, bool fails) const

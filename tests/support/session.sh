@@ -1,0 +1,58 @@
+# What the shell tests share; sourced, never run:
+#   . "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../support/session.sh"
+# It gives the test a private scratch folder, $work, removed when the test
+# ends, and ends every process whose id the test adds to `pids`, by its id;
+# commands added to `at_exit` run before the folder goes.
+set -euo pipefail
+
+work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
+at_exit=()
+end_session() {
+    local pid step
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    for step in "${at_exit[@]}"; do eval "$step" || true; done
+    rm -rf "$work"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+passed() {
+    echo "1 passed, 0 failed"
+}
+
+# Waits up to a number of tenths of a second for a command to succeed.
+wait_until() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+    "$@"
+}
+
+# Starts an X server of the test's own at a screen size (1024x768) and
+# exports its DISPLAY: Xvfb picks a free number and writes it when ready.
+start_x_server() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    wait_until 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -1 "$work/display")"
+}
+
+# The X server of a build's wine, which wine-run --init started.
+use_wine_x_server() {
+    export DISPLAY=":$(head -1 "$1/display")"
+}
+
+# The number of shown windows with a title, the program's and its boxes.
+windows_named() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}

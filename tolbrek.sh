@@ -1,53 +1,99 @@
 #!/usr/bin/env bash
-# Tolbrek's two everyday commands on Debian 12:
+# Tolbrek's two everyday commands on Debian 13 or 12:
 #   ./tolbrek.sh run    install what is missing, build, start Tolbrek
 #   ./tolbrek.sh test   install what is missing, build, run every test
 # Both do only what is needed: packages already there are not touched and
-# an unchanged tree is not rebuilt.
+# an unchanged tree is not rebuilt. A third makes a release:
+#   ./tolbrek.sh release   from a clean configuration, the .deb, tolbrek.exe
+#                          and its installer in dist/, with their SHA256SUMS
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation2 xdg-utils)
-TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-14-dev clang-format
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool desktop-file-utils dpkg-dev file nsis procps
-    lintian devscripts appstream)
+# Every package the build, the program and the tests use, by a name that
+# both releases offer. libclang-rt-dev is the sanitizer and fuzzer runtime
+# of whatever clang the release installs; clang-format is pinned so that
+# both releases judge the formatting alike.
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
+    qt6-wayland fonts-liberation2 xdg-utils)
+TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev clang-format-19
+    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool weston desktop-file-utils dpkg-dev file nsis
+    procps lintian devscripts appstream diffoscope-minimal)
+RELEASE_PACKAGES=(git g++-mingw-w64-x86-64 nsis dpkg-dev file)
+CLANG_FORMAT=clang-format-19
+
+say() { echo "tolbrek.sh: $*" >&2; }
+
+release() {
+    (. /etc/os-release && echo "${PRETTY_NAME:-this system}")
+}
 
 install_missing() {
-    local missing=()
+    local missing=() package
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            say "installing ${missing[*]} needs root: run this as root, or install sudo"
+            exit 1
+        }
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    # apt-get update succeeds even when it fetched nothing; what it printed
+    # tells a missing network from a package this release does not have.
+    local update_errors
+    update_errors=$("${sudo[@]}" apt-get update -qq 2>&1 >/dev/null) || true
+    local fetch_failed=
+    grep -qE '^(E|W): (Failed to fetch|Some index files failed)' <<<"$update_errors" &&
+        fetch_failed=yes
+    local unoffered=() candidate
+    for package in "${missing[@]}"; do
+        candidate=$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')
+        [ -n "$candidate" ] && [ "$candidate" != "(none)" ] || unoffered+=("$package")
+    done
+    if [ ${#unoffered[@]} -ne 0 ]; then
+        if [ -n "$fetch_failed" ]; then
+            echo "$update_errors" >&2
+            say "the package lists could not be fetched (no network?), so ${unoffered[*]}" \
+                "cannot be installed; nothing was built"
+        else
+            say "$(release) does not offer ${unoffered[*]}; Tolbrek is built on Debian 13" \
+                "or 12 (on another release, install what stands in for them and run again)"
+        fi
+        exit 1
+    fi
+    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; then
+        say "the packages could not be fetched or installed (apt-get said why, above);" \
+            "nothing was built"
+        exit 1
+    fi
 }
 
-# Configures a build folder once (ninja re-runs CMake itself when a
-# CMakeLists changes), then builds what changed.
+# Configures a build folder from its preset at every run, so that a changed
+# option or a failed configuration never lingers (fast when nothing
+# changed), then builds what changed.
 build() {
-    local dir=$1
-    shift
-    [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@"
-    cmake --build "$dir"
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
 }
 
 check_format() {
-    local unformatted
-    unformatted=$(git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | grep -c warning || true)
-    if [ "$unformatted" -ne 0 ]; then
-        git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | head -40
-        echo "clang-format: $unformatted places differ from .clang-format" >&2
+    local findings
+    findings=$(git ls-files -- '*.cpp' '*.h' | xargs "$CLANG_FORMAT" --dry-run 2>&1)
+    if [ -n "$findings" ]; then
+        head -40 <<<"$findings"
+        say "$(grep -c 'warning:' <<<"$findings") places differ from .clang-format" \
+            "($CLANG_FORMAT -i FILE mends them)"
         return 1
     fi
 }
 
 fuzz() {
-    build build-fuzz -DTOLBREK_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTOLBREK_WERROR=ON
+    build fuzz
     local seconds=${TOLBREK_FUZZ_SECONDS:-10}
     local corpus
     corpus=$(mktemp -d)
@@ -57,32 +103,56 @@ fuzz() {
     rm -rf "$corpus"
     if [ "$status" -ne 0 ]; then
         tail -60 build-fuzz/fuzz.log
-        echo "fuzzing found a fault (input saved in build-fuzz/)" >&2
+        say "fuzzing found a fault (input saved in build-fuzz/)"
         return "$status"
     fi
     grep -E '^Done' build-fuzz/fuzz.log
+}
+
+# The same commit gives the same bytes on the same Debian release, whatever
+# the folder, the time, the user, the umask or the locale: the time written
+# into archives, headers and installers is SOURCE_DATE_EPOCH, by default the
+# last commit's time, as Debian takes it. The umask is the one Debian builds
+# packages with: the folders of the .deb take their permissions from it.
+release() {
+    export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+    export LC_ALL=C.UTF-8 TZ=UTC
+    umask 022
+    rm -rf build-release build-release-windows dist
+    build release
+    build release-windows
+    mkdir dist
+    cp build-release/tolbrek_*_amd64.deb build-release-windows/tolbrek-*-win64.exe dist/
+    x86_64-w64-mingw32-strip -o dist/tolbrek.exe build-release-windows/app/win32/tolbrek.exe
+    chmod 644 dist/*
+    (cd dist && sha256sum -- *.deb *.exe >SHA256SUMS)
+    cat dist/SHA256SUMS
 }
 
 case "${1:-}" in
 run)
     # Just the program, in a folder of its own: no tests, no benchmarks.
     install_missing "${RUN_PACKAGES[@]}"
-    build build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+    build run
     exec build-run/app/qt/tolbrek
     ;;
 test)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     check_format
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLBREK_WERROR=ON
-    build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOLBREK_WERROR=ON -DTOLBREK_SANITIZE=ON
+    build main
+    build asan
     fuzz
     # The Windows program and its installer, their tests run under wine.
     cmake --workflow --preset windows
-    (cd build-asan && ctest --output-on-failure)
-    (cd build && ctest --output-on-failure)
+    ctest --preset asan
+    ctest --preset main
+    ;;
+release)
+    install_missing "${RUN_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
+    release
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|release" >&2
     exit 2
     ;;
 esac

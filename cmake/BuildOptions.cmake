@@ -2,15 +2,6 @@
 # rounded double operation, so contraction into fused multiply-add is off and
 # no fast-math flag may ever be added.
 add_library(tolbrek_build_options INTERFACE)
-if(MSVC)
-  # /fp:precise neither contracts nor reorders floating-point operations.
-  target_compile_options(tolbrek_build_options INTERFACE /W4 /fp:precise /utf-8)
-  if(TOLBREK_WERROR)
-    target_compile_options(tolbrek_build_options INTERFACE /WX)
-  endif()
-  return()
-endif()
-
 target_compile_options(tolbrek_build_options INTERFACE
   -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
 if(TOLBREK_WERROR)
@@ -35,6 +26,25 @@ endif()
 if(MINGW)
   target_link_options(tolbrek_build_options INTERFACE
     LINKER:--dynamicbase,--high-entropy-va,--nxcompat)
+endif()
+
+# The same sources give the same bytes wherever and whenever they are
+# built: no path of the build machine in an object file (each compiler's
+# prefix maps; the build folder comes last, as the more specific where it
+# lies inside the sources) and no link time in a Windows program's header.
+target_compile_options(tolbrek_build_options INTERFACE
+  -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+  -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+if(MINGW)
+  target_link_options(tolbrek_build_options INTERFACE LINKER:--no-insert-timestamp)
+endif()
+
+# Every Windows target: Windows 10 and later (per-monitor resolution,
+# GetDpiForWindow), and UNICODE, so that the generic names of the Windows
+# headers (windowsx.h's among them) are the wide calls.
+if(WIN32)
+  target_compile_definitions(tolbrek_build_options INTERFACE
+    _WIN32_WINNT=0x0A00 WINVER=0x0A00 UNICODE _UNICODE)
 endif()
 
 # The protections every Debian package gets, for what Tolbrek ships: Linux

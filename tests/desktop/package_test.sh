@@ -4,19 +4,21 @@
 # root, checks what it installs and what it depends on, and runs the
 # end-to-end session against the installed program.
 #   package_test.sh BUILD_DIR
-set -euo pipefail
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../support/session.sh"
 here=$(dirname "$(realpath "$0")")
 build=$1
 deb=$(ls "$build"/tolbrek_*_*.deb | head -1)
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+root=$work/root
 
-# Run as root, lintian only adds that it would rather not be.
-findings=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $findings"
+# Run as root, lintian only adds that it would rather not be. Where lintian
+# runs AppStream 1.0's validator (Debian 13), it fails the metadata for want
+# of a homepage: Tolbrek has no web address and invents none. The metadata
+# is validated below, where that one warning alone is allowed.
+quiet=()
+if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
+    quiet=(--suppress-tags appstream-metadata-validation-failed)
+fi
+findings=$(lintian --fail-on error,warning "${quiet[@]}" "$deb" 2>&1) || fail "lintian: $findings"
 
 dpkg-deb -x "$deb" "$root"
 id=invalid.tolbrek.Tolbrek
@@ -31,9 +33,14 @@ desktop-file-validate "$entry"
 grep -q '^Categories=.*Utility;.*Calculator;' "$entry" || fail "the desktop entry is not in Utility/Calculator"
 grep -qx "Icon=$id" "$entry" || fail "the desktop entry does not name the installed icon"
 # The metadata as `appstreamcli validate --no-net` judges it, and the desktop
-# entry it launches installed beside it.
-appstreamcli validate-tree --no-net "$root" >/dev/null ||
-    fail "AppStream: $(appstreamcli validate-tree --no-net "$root")"
+# entry it launches installed beside it. AppStream 1.0 warns that no
+# homepage is named: Tolbrek has none (the package's lintian override says
+# the same). Any other warning or error fails.
+if ! findings=$(appstreamcli validate-tree --no-net "$root" 2>&1); then
+    others=$(grep -E '^ *[EW]:' <<<"$findings" | grep -v ': url-homepage-missing$' || true)
+    [ -z "$others" ] && grep -qE '^ *W: .*: url-homepage-missing$' <<<"$findings" ||
+        fail "AppStream: $findings"
+fi
 version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the AppStream metadata has no release $version"
@@ -54,6 +61,8 @@ for flag in -fstack-protector-strong -fstack-clash-protection -fcf-protection -D
     [ "$lacking" = 0 ] || fail "$lacking of the program's files are compiled without $flag"
 done
 
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] ||
+    fail "the package does not recommend qt6-wayland, Qt's Wayland platform"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"

@@ -23,7 +23,7 @@ CLANG_FORMAT=clang-format-19
 
 say() { echo "tolbrek.sh: $*" >&2; }
 
-release() {
+system_name() {
     (. /etc/os-release && echo "${PRETTY_NAME:-this system}")
 }
 
@@ -61,7 +61,7 @@ install_missing() {
             say "the package lists could not be fetched (no network?), so ${unoffered[*]}" \
                 "cannot be installed; nothing was built"
         else
-            say "$(release) does not offer ${unoffered[*]}; Tolbrek is built on Debian 13" \
+            say "$(system_name) does not offer ${unoffered[*]}; Tolbrek is built on Debian 13" \
                 "or 12 (on another release, install what stands in for them and run again)"
         fi
         exit 1
@@ -114,7 +114,7 @@ fuzz() {
 # into archives, headers and installers is SOURCE_DATE_EPOCH, by default the
 # last commit's time, as Debian takes it. The umask is the one Debian builds
 # packages with: the folders of the .deb take their permissions from it.
-release() {
+build_release() {
     export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
     export LC_ALL=C.UTF-8 TZ=UTC
     umask 022
@@ -149,7 +149,7 @@ test)
     ;;
 release)
     install_missing "${RUN_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
-    release
+    build_release
     ;;
 *)
     echo "usage: $0 run|test|release" >&2

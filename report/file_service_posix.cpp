@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "descriptor_posix.h"
+#include "errno_failure.h"
 #include "failure.h"
 #include "file_service.h"
 #include "narrow_text.h"
-#include "system_failure.h"
 #include "temporary_file_posix.h"
 
 namespace tolbrek {
@@ -21,11 +21,6 @@ namespace {
 // Lines are gathered and written in pieces of this size.
 constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr mode_t kPermissionBits = 0777;
-
-[[noreturn]] void Fail(int error, const std::string& what)
-{
-    ThrowSystemFailure(std::error_code(error, std::generic_category()), what);
-}
 
 [[noreturn]] void RefuseNonFile(const std::string& path, const char* what)
 {
@@ -51,7 +46,7 @@ ReportPlace OpenFolderOf(const std::string& path)
     // O_PATH: a folder that lets its user create files need not let them
     // list it.
     Descriptor descriptor(openat(AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!descriptor) Fail(errno, "could not open the folder of " + path);
+    if (!descriptor) ThrowErrnoFailure(errno, "could not open the folder of " + path);
     return {std::move(descriptor), path.substr(slash + 1)};
 }
 
@@ -90,15 +85,16 @@ public:
     {
         writePending();
         if (m_keptMode && fchmod(m_temporary.file.get(), *m_keptMode) != 0) {
-            Fail(errno, "could not keep the permissions of " + m_path);
+            ThrowErrnoFailure(errno, "could not keep the permissions of " + m_path);
         }
-        if (fsync(m_temporary.file.get()) != 0) Fail(errno, "could not complete " + m_path);
+        if (fsync(m_temporary.file.get()) != 0)
+            ThrowErrnoFailure(errno, "could not complete " + m_path);
         if (::close(m_temporary.file.release()) != 0) {
-            Fail(errno, "could not complete " + m_path);
+            ThrowErrnoFailure(errno, "could not complete " + m_path);
         }
         const int folder = m_place.folder.get();
         if (renameat(folder, m_temporary.name.c_str(), folder, m_place.name.c_str()) != 0) {
-            Fail(errno, "could not replace " + m_path);
+            ThrowErrnoFailure(errno, "could not replace " + m_path);
         }
         m_replaced = true;
     }
@@ -110,7 +106,7 @@ private:
         while (!rest.empty()) {
             const ssize_t written = write(m_temporary.file.get(), rest.data(), rest.size());
             if (written < 0 && errno == EINTR) continue;
-            if (written < 0) Fail(errno, "could not write " + m_path);
+            if (written < 0) ThrowErrnoFailure(errno, "could not write " + m_path);
             rest.remove_prefix(static_cast<std::size_t>(written));
         }
         m_pending.clear();
@@ -154,7 +150,7 @@ public:
         if (fstatat(place.folder.get(), place.name.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0) {
             keptMode = judge(path, standing);
         } else if (errno != ENOENT) {
-            Fail(errno, "could not look at " + path);
+            ThrowErrnoFailure(errno, "could not look at " + path);
         }
         // A new report gets the default mode (the umask applies); one that
         // replaces a file is private until it takes that file's permissions.
@@ -173,14 +169,15 @@ private:
     static std::optional<mode_t> judge(const std::string& path, const struct stat& standing)
     {
         if (S_ISLNK(standing.st_mode)) return std::nullopt;
-        if (S_ISDIR(standing.st_mode)) Fail(EISDIR, path + " is a folder and was left as it is");
+        if (S_ISDIR(standing.st_mode))
+            ThrowErrnoFailure(EISDIR, path + " is a folder and was left as it is");
         if (S_ISFIFO(standing.st_mode)) RefuseNonFile(path, "a named pipe");
         if (S_ISSOCK(standing.st_mode)) RefuseNonFile(path, "a socket");
         if (!S_ISREG(standing.st_mode)) RefuseNonFile(path, "a device");
         // The system would let an administrator replace a read-only file;
         // the user's mark is honoured all the same.
         if ((standing.st_mode & 0222) == 0) {
-            Fail(EACCES, path + " is read-only and was left as it is");
+            ThrowErrnoFailure(EACCES, path + " is read-only and was left as it is");
         }
         return standing.st_mode & kPermissionBits;
     }

@@ -6,14 +6,13 @@
 #include <cstdlib>
 #include <ranges>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "file_service_windows.h"
 #include "narrow_text.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
 
@@ -28,17 +27,6 @@ constexpr int kNameTries = 16;
 constexpr std::wstring_view kHexDigits = L"0123456789abcdef";
 constexpr std::size_t kNameDigits = 8;
 constexpr std::wstring_view kTemporaryEnd = L".tmp";
-
-Failure WindowsFailure(DWORD error, const std::string& what)
-{
-    const std::error_code code(static_cast<int>(error), std::system_category());
-    return {FailureKind::System, code.value(), code.message() + ": " + what};
-}
-
-[[noreturn]] void ThrowWindowsFailure(DWORD error, const std::string& what)
-{
-    throw FailureError(WindowsFailure(error, what));
-}
 
 // The report's folder with its trailing separator, and its file name.
 std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& path)
@@ -191,9 +179,9 @@ private:
     // Removes the temporary file, keeping the system's error for the report.
     [[noreturn]] void fail(const std::string& what)
     {
-        const DWORD error = GetLastError();
+        const Failure failure = LastErrorFailure(what);
         abandon();
-        ThrowWindowsFailure(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, what);
+        throw FailureError(failure);
     }
 
     void abandon() noexcept

@@ -11,15 +11,12 @@
 #include "errno_failure.h"
 #include "failure.h"
 #include "file_service.h"
-#include "narrow_text.h"
 #include "temporary_file_posix.h"
 
 namespace tolbrek {
 
 namespace {
 
-// Lines are gathered and written in pieces of this size.
-constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr mode_t kPermissionBits = 0777;
 
 [[noreturn]] void RefuseNonFile(const std::string& path, const char* what)
@@ -53,9 +50,9 @@ ReportPlace OpenFolderOf(const std::string& path)
 // The new report, written into its temporary file and put in the report's
 // place only once it is complete: until then the old report stays as it
 // was, and a stream given up removes its temporary file.
-class ReplacingTextStream final : public TextStream {
+class ReplacingByteStream final : public ByteStream {
 public:
-    ReplacingTextStream(ReportPlace place, TemporaryFile temporary, std::string path,
+    ReplacingByteStream(ReportPlace place, TemporaryFile temporary, std::string path,
                         std::optional<mode_t> keptMode)
         : m_place(std::move(place)),
           m_temporary(std::move(temporary)),
@@ -63,27 +60,27 @@ public:
           m_keptMode(keptMode)
     {
     }
-    ~ReplacingTextStream() override
+    ~ReplacingByteStream() override
     {
         // Removed while still locked, so that no other save's clean-up
         // takes it for abandoned meanwhile.
         if (!m_replaced) unlinkat(m_place.folder.get(), m_temporary.name.c_str(), 0);
     }
-    ReplacingTextStream(const ReplacingTextStream&) = delete;
-    ReplacingTextStream& operator=(const ReplacingTextStream&) = delete;
+    ReplacingByteStream(const ReplacingByteStream&) = delete;
+    ReplacingByteStream& operator=(const ReplacingByteStream&) = delete;
 
-    // UTF-8 holds every character: nothing is ever lost.
-    bool writeLine(std::string_view text) override
+    void write(std::string_view bytes) override
     {
-        m_pending += NarrowText(text);
-        m_pending += "\r\n";
-        if (m_pending.size() >= kChunkBytes) writePending();
-        return true;
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(m_temporary.file.get(), bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) ThrowErrnoFailure(errno, "could not write " + m_path);
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
     }
 
     void close() override
     {
-        writePending();
         if (m_keptMode && fchmod(m_temporary.file.get(), *m_keptMode) != 0) {
             ThrowErrnoFailure(errno, "could not keep the permissions of " + m_path);
         }
@@ -100,23 +97,10 @@ public:
     }
 
 private:
-    void writePending()
-    {
-        std::string_view rest = m_pending;
-        while (!rest.empty()) {
-            const ssize_t written = write(m_temporary.file.get(), rest.data(), rest.size());
-            if (written < 0 && errno == EINTR) continue;
-            if (written < 0) ThrowErrnoFailure(errno, "could not write " + m_path);
-            rest.remove_prefix(static_cast<std::size_t>(written));
-        }
-        m_pending.clear();
-    }
-
     ReportPlace m_place;
     TemporaryFile m_temporary;
     std::string m_path;
     std::optional<mode_t> m_keptMode;
-    std::string m_pending;
     bool m_replaced = false;
 };
 
@@ -142,7 +126,7 @@ public:
         }
     }
 
-    std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
+    std::unique_ptr<ByteStream> replaceFile(const std::string& path) override
     {
         ReportPlace place = OpenFolderOf(path);
         std::optional<mode_t> keptMode;
@@ -159,7 +143,7 @@ public:
         RemoveAbandonedTemporaryFiles(place.folder.get(), place.name);
         TemporaryFile temporary =
             CreateTemporaryFile(place.folder.get(), place.name, creationMode, path);
-        return std::make_unique<ReplacingTextStream>(std::move(place), std::move(temporary), path,
+        return std::make_unique<ReplacingByteStream>(std::move(place), std::move(temporary), path,
                                                      keptMode);
     }
 

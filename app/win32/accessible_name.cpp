@@ -11,7 +11,7 @@ namespace tolbrek {
 
 namespace {
 
-// IUnknown and IDispatch, spelled out beside IAccessible.
+// The interfaces besides IAccessible that a named object answers to.
 constexpr GUID kUnknownInterface = {
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kDispatchInterface = {

@@ -137,7 +137,7 @@ void LoadCommands::populateList()
 void LoadCommands::saveData()
 {
     const WrittenReport report = WriteReport(m_view, *m_services.files, m_services.reportPath(),
-                                             m_services.fallbackReportPath);
+                                             m_services.fallbackReportPath, m_services.narrow);
     const std::string& path = report.path;
     m_services.editor->open(path, [this, path](int status) {
         if (status != 0) reportLate(EditorFailure(status, path));

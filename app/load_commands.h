@@ -9,6 +9,7 @@
 #include "editor_launcher.h"
 #include "file_service.h"
 #include "load_list.h"
+#include "narrow_text.h"
 
 namespace tolbrek {
 
@@ -22,6 +23,8 @@ struct CommandServices {
     std::function<std::string()> reportPath;
     // Where it goes when that folder refuses new files; none if empty.
     std::function<std::string()> fallbackReportPath = {};
+    // The report's encoding.
+    Narrowing narrow = &NarrowText;
 };
 
 // The four commands of Tolbrek, written once for every window. Each reads

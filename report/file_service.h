@@ -8,15 +8,14 @@
 
 namespace tolbrek {
 
-// A text file being written, one line at a time. Released without close(),
-// it is abandoned: the lines written so far are not taken for a report.
-class TextStream {
+// A file being written, its bytes as they are given. Released without
+// close(), it is abandoned: the bytes written so far are not taken for a
+// report.
+class ByteStream {
 public:
-    virtual ~TextStream() = default;
-    // Appends the text (UTF-8, written in the system's narrow encoding) and
-    // CR LF. Returns false when the encoding lacks some character of the
-    // text, which is then written as the encoding's default character.
-    [[nodiscard]] virtual bool writeLine(std::string_view text) = 0;
+    virtual ~ByteStream() = default;
+    // Appends every one of the bytes.
+    virtual void write(std::string_view bytes) = 0;
     // Makes the file complete and closes it; fails if any byte did not land.
     virtual void close() = 0;
 };
@@ -26,13 +25,13 @@ public:
 class FileService {
 public:
     virtual ~FileService() = default;
-    // Starts replacing the text file at the path with the lines the stream
-    // is given. A read-only file there (one without any write permission) is
+    // Starts replacing the file at the path with the bytes the stream is
+    // given. A read-only file there (one without any write permission) is
     // refused, whoever runs the program, and stays exactly as it was.
-    virtual std::unique_ptr<TextStream> replaceTextFile(const std::string& path) = 0;
+    virtual std::unique_ptr<ByteStream> replaceFile(const std::string& path) = 0;
 };
 
-// Thrown by replaceTextFile when the report's folder does not let this user
+// Thrown by replaceFile when the report's folder does not let this user
 // create a file in it at all, rather than the report file refusing to be
 // replaced: another folder may take the report.
 class FolderRefusedError final : public FailureError {

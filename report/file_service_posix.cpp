@@ -8,24 +8,16 @@
 #include <utility>
 
 #include "descriptor_posix.h"
+#include "errno_failure.h"
 #include "failure.h"
 #include "file_service.h"
-#include "narrow_text.h"
-#include "system_failure.h"
 #include "temporary_file_posix.h"
 
 namespace tolbrek {
 
 namespace {
 
-// Lines are gathered and written in pieces of this size.
-constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr mode_t kPermissionBits = 0777;
-
-[[noreturn]] void Fail(int error, const std::string& what)
-{
-    ThrowSystemFailure(std::error_code(error, std::generic_category()), what);
-}
 
 [[noreturn]] void RefuseNonFile(const std::string& path, const char* what)
 {
@@ -51,16 +43,16 @@ ReportPlace OpenFolderOf(const std::string& path)
     // O_PATH: a folder that lets its user create files need not let them
     // list it.
     Descriptor descriptor(openat(AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!descriptor) Fail(errno, "could not open the folder of " + path);
+    if (!descriptor) ThrowErrnoFailure(errno, "could not open the folder of " + path);
     return {std::move(descriptor), path.substr(slash + 1)};
 }
 
 // The new report, written into its temporary file and put in the report's
 // place only once it is complete: until then the old report stays as it
 // was, and a stream given up removes its temporary file.
-class ReplacingTextStream final : public TextStream {
+class ReplacingByteStream final : public ByteStream {
 public:
-    ReplacingTextStream(ReportPlace place, TemporaryFile temporary, std::string path,
+    ReplacingByteStream(ReportPlace place, TemporaryFile temporary, std::string path,
                         std::optional<mode_t> keptMode)
         : m_place(std::move(place)),
           m_temporary(std::move(temporary)),
@@ -68,59 +60,47 @@ public:
           m_keptMode(keptMode)
     {
     }
-    ~ReplacingTextStream() override
+    ~ReplacingByteStream() override
     {
         // Removed while still locked, so that no other save's clean-up
         // takes it for abandoned meanwhile.
         if (!m_replaced) unlinkat(m_place.folder.get(), m_temporary.name.c_str(), 0);
     }
-    ReplacingTextStream(const ReplacingTextStream&) = delete;
-    ReplacingTextStream& operator=(const ReplacingTextStream&) = delete;
+    ReplacingByteStream(const ReplacingByteStream&) = delete;
+    ReplacingByteStream& operator=(const ReplacingByteStream&) = delete;
 
-    // UTF-8 holds every character: nothing is ever lost.
-    bool writeLine(std::string_view text) override
+    void write(std::string_view bytes) override
     {
-        m_pending += NarrowText(text);
-        m_pending += "\r\n";
-        if (m_pending.size() >= kChunkBytes) writePending();
-        return true;
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(m_temporary.file.get(), bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) ThrowErrnoFailure(errno, "could not write " + m_path);
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
     }
 
     void close() override
     {
-        writePending();
         if (m_keptMode && fchmod(m_temporary.file.get(), *m_keptMode) != 0) {
-            Fail(errno, "could not keep the permissions of " + m_path);
+            ThrowErrnoFailure(errno, "could not keep the permissions of " + m_path);
         }
-        if (fsync(m_temporary.file.get()) != 0) Fail(errno, "could not complete " + m_path);
+        if (fsync(m_temporary.file.get()) != 0)
+            ThrowErrnoFailure(errno, "could not complete " + m_path);
         if (::close(m_temporary.file.release()) != 0) {
-            Fail(errno, "could not complete " + m_path);
+            ThrowErrnoFailure(errno, "could not complete " + m_path);
         }
         const int folder = m_place.folder.get();
         if (renameat(folder, m_temporary.name.c_str(), folder, m_place.name.c_str()) != 0) {
-            Fail(errno, "could not replace " + m_path);
+            ThrowErrnoFailure(errno, "could not replace " + m_path);
         }
         m_replaced = true;
     }
 
 private:
-    void writePending()
-    {
-        std::string_view rest = m_pending;
-        while (!rest.empty()) {
-            const ssize_t written = write(m_temporary.file.get(), rest.data(), rest.size());
-            if (written < 0 && errno == EINTR) continue;
-            if (written < 0) Fail(errno, "could not write " + m_path);
-            rest.remove_prefix(static_cast<std::size_t>(written));
-        }
-        m_pending.clear();
-    }
-
     ReportPlace m_place;
     TemporaryFile m_temporary;
     std::string m_path;
     std::optional<mode_t> m_keptMode;
-    std::string m_pending;
     bool m_replaced = false;
 };
 
@@ -146,7 +126,7 @@ public:
         }
     }
 
-    std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
+    std::unique_ptr<ByteStream> replaceFile(const std::string& path) override
     {
         ReportPlace place = OpenFolderOf(path);
         std::optional<mode_t> keptMode;
@@ -154,7 +134,7 @@ public:
         if (fstatat(place.folder.get(), place.name.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0) {
             keptMode = judge(path, standing);
         } else if (errno != ENOENT) {
-            Fail(errno, "could not look at " + path);
+            ThrowErrnoFailure(errno, "could not look at " + path);
         }
         // A new report gets the default mode (the umask applies); one that
         // replaces a file is private until it takes that file's permissions.
@@ -163,7 +143,7 @@ public:
         RemoveAbandonedTemporaryFiles(place.folder.get(), place.name);
         TemporaryFile temporary =
             CreateTemporaryFile(place.folder.get(), place.name, creationMode, path);
-        return std::make_unique<ReplacingTextStream>(std::move(place), std::move(temporary), path,
+        return std::make_unique<ReplacingByteStream>(std::move(place), std::move(temporary), path,
                                                      keptMode);
     }
 
@@ -173,14 +153,15 @@ private:
     static std::optional<mode_t> judge(const std::string& path, const struct stat& standing)
     {
         if (S_ISLNK(standing.st_mode)) return std::nullopt;
-        if (S_ISDIR(standing.st_mode)) Fail(EISDIR, path + " is a folder and was left as it is");
+        if (S_ISDIR(standing.st_mode))
+            ThrowErrnoFailure(EISDIR, path + " is a folder and was left as it is");
         if (S_ISFIFO(standing.st_mode)) RefuseNonFile(path, "a named pipe");
         if (S_ISSOCK(standing.st_mode)) RefuseNonFile(path, "a socket");
         if (!S_ISREG(standing.st_mode)) RefuseNonFile(path, "a device");
         // The system would let an administrator replace a read-only file;
         // the user's mark is honoured all the same.
         if ((standing.st_mode & 0222) == 0) {
-            Fail(EACCES, path + " is read-only and was left as it is");
+            ThrowErrnoFailure(EACCES, path + " is read-only and was left as it is");
         }
         return standing.st_mode & kPermissionBits;
     }

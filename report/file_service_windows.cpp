@@ -6,39 +6,25 @@
 #include <cstdlib>
 #include <ranges>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "file_service_windows.h"
-#include "narrow_text.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
 
 namespace {
 
-// Lines are gathered in memory and handed to the system in chunks of this
-// size: one WriteFile per line would make a long list slow to save.
-constexpr std::size_t kChunkBytes = 64 * 1024;
+// What one WriteFile is given at most: it counts bytes in a DWORD.
+constexpr std::size_t kMostBytesPerCall = 1 << 30;
 // A temporary name taken by someone else is tried again this many times.
 constexpr int kNameTries = 16;
 // A temporary file's name: ".Text.txt.1a2b3c4d.tmp" for the report Text.txt.
 constexpr std::wstring_view kHexDigits = L"0123456789abcdef";
 constexpr std::size_t kNameDigits = 8;
 constexpr std::wstring_view kTemporaryEnd = L".tmp";
-
-Failure WindowsFailure(DWORD error, const std::string& what)
-{
-    const std::error_code code(static_cast<int>(error), std::system_category());
-    return {FailureKind::System, code.value(), code.message() + ": " + what};
-}
-
-[[noreturn]] void ThrowWindowsFailure(DWORD error, const std::string& what)
-{
-    throw FailureError(WindowsFailure(error, what));
-}
 
 // The report's folder with its trailing separator, and its file name.
 std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& path)
@@ -103,9 +89,9 @@ void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstrin
 // file is held open, with no sharing, from its creation until it is the
 // report, so that no other save takes it for abandoned: it is renamed
 // through its own handle.
-class WindowsTextStream final : public TextStream {
+class WindowsByteStream final : public ByteStream {
 public:
-    WindowsTextStream(const FileCalls& calls, HANDLE file, std::wstring temporary,
+    WindowsByteStream(const FileCalls& calls, HANDLE file, std::wstring temporary,
                       std::wstring target, std::string path)
         : m_calls(calls),
           m_file(file),
@@ -114,23 +100,27 @@ public:
           m_path(std::move(path))
     {
     }
-    WindowsTextStream(const WindowsTextStream&) = delete;
-    WindowsTextStream& operator=(const WindowsTextStream&) = delete;
+    WindowsByteStream(const WindowsByteStream&) = delete;
+    WindowsByteStream& operator=(const WindowsByteStream&) = delete;
 
-    ~WindowsTextStream() override { abandon(); }
+    ~WindowsByteStream() override { abandon(); }
 
-    bool writeLine(std::string_view text) override
+    void write(std::string_view bytes) override
     {
-        bool lost = false;
-        m_pending += NarrowText(text, &lost);
-        m_pending += "\r\n";
-        if (m_pending.size() >= kChunkBytes) writePending();
-        return !lost;
+        while (!bytes.empty()) {
+            const DWORD size =
+                static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kMostBytesPerCall));
+            DWORD written = 0;
+            if (!m_calls.writeFile(m_file, bytes.data(), size, &written, nullptr)) {
+                fail("could not write " + m_path);
+            }
+            if (written == 0) fail("could not write " + m_path);
+            bytes.remove_prefix(written);
+        }
     }
 
     void close() override
     {
-        writePending();
         if (!m_calls.flushFileBuffers(m_file)) fail("could not complete " + m_path);
         // A rename keeps the file's attributes, and the report must not be
         // hidden: it gets those of a new file.
@@ -172,28 +162,12 @@ private:
         }
     }
 
-    void writePending()
-    {
-        std::size_t done = 0;
-        while (done < m_pending.size()) {
-            const DWORD size = static_cast<DWORD>(
-                std::min<std::size_t>(m_pending.size() - done, kChunkBytes * 16));
-            DWORD written = 0;
-            if (!m_calls.writeFile(m_file, m_pending.data() + done, size, &written, nullptr)) {
-                fail("could not write " + m_path);
-            }
-            if (written == 0) fail("could not write " + m_path);
-            done += written;
-        }
-        m_pending.clear();
-    }
-
     // Removes the temporary file, keeping the system's error for the report.
     [[noreturn]] void fail(const std::string& what)
     {
-        const DWORD error = GetLastError();
+        const Failure failure = LastErrorFailure(what);
         abandon();
-        ThrowWindowsFailure(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, what);
+        throw FailureError(failure);
     }
 
     void abandon() noexcept
@@ -209,7 +183,6 @@ private:
     std::wstring m_temporary;
     std::wstring m_target;
     std::string m_path;
-    std::string m_pending;
 };
 
 // Replaces the report on the system's own file calls. What stands at the
@@ -219,7 +192,7 @@ class WindowsFileService final : public FileService {
 public:
     explicit WindowsFileService(const FileCalls& calls) : m_calls(calls) {}
 
-    std::unique_ptr<TextStream> replaceTextFile(const std::string& path) override
+    std::unique_ptr<ByteStream> replaceFile(const std::string& path) override
     {
         const std::wstring target = WideFromUtf8(path);
         refuseWhatMayNotBeReplaced(target, path);
@@ -228,12 +201,12 @@ public:
         for (int attempt = 0; attempt < kNameTries; ++attempt) {
             std::wstring temporary = TemporaryName(folder, name);
             // DELETE: the file is renamed through this handle. No sharing at
-            // all, FILE_SHARE_DELETE least of all: see WindowsTextStream.
+            // all, FILE_SHARE_DELETE least of all: see WindowsByteStream.
             const HANDLE file =
                 m_calls.createFile(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
                                    CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
             if (file != INVALID_HANDLE_VALUE) {
-                return std::make_unique<WindowsTextStream>(m_calls, file, std::move(temporary),
+                return std::make_unique<WindowsByteStream>(m_calls, file, std::move(temporary),
                                                            target, path);
             }
             const DWORD error = GetLastError();

@@ -12,4 +12,8 @@ namespace tolbrek {
 // tells whether any did.
 std::string NarrowText(std::string_view utf8, bool* lost = nullptr);
 
+// A conversion into a narrow encoding, as NarrowText is: tests stand in an
+// encoding that lacks a character they choose.
+using Narrowing = std::string (*)(std::string_view utf8, bool* lost);
+
 }  // namespace tolbrek

@@ -1,10 +1,8 @@
 #include <windows.h>
 
-#include <system_error>
-
 #include "notepad_launcher_windows.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
 
@@ -28,9 +26,7 @@ public:
         PROCESS_INFORMATION process{};
         if (!CreateProcessW(m_program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                             nullptr, nullptr, &startup, &process)) {
-            const DWORD error = GetLastError();
-            ThrowSystemFailure(std::error_code(static_cast<int>(error), std::system_category()),
-                               "could not start " + Utf8FromWide(m_program) + " on " + path);
+            ThrowLastError("could not start " + Utf8FromWide(m_program) + " on " + path);
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

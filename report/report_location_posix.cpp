@@ -1,10 +1,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
+#include "errno_failure.h"
 #include "report_location.h"
-#include "system_failure.h"
 
 namespace tolbrek {
 
@@ -32,8 +33,8 @@ std::string ReportFilePath()
         return user ? user->pw_dir : nullptr;
     });
     if (!home) {
-        ThrowSystemFailure(SystemError(std::errc::no_such_file_or_directory),
-                           "no home folder was found to save Text.txt in; nothing was written");
+        ThrowErrnoFailure(ENOENT,
+                          "no home folder was found to save Text.txt in; nothing was written");
     }
     return home->ends_with('/') ? *home + "Text.txt" : *home + "/Text.txt";
 }

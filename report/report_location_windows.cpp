@@ -2,26 +2,13 @@
 
 #include <shlobj.h>
 
-#include <system_error>
-
 #include "documents_report_windows.h"
+#include "procedure.h"
 #include "report_location.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
-
-namespace {
-
-template <typename Function>
-Function Find(const wchar_t* library, const char* name)
-{
-    const HMODULE module = LoadLibraryW(library);
-    const FARPROC found = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-}  // namespace
 
 std::string ReportFilePath()
 {
@@ -32,9 +19,10 @@ std::string ReportFilePath()
 // in, it would take most of the program's start-up time.
 std::string DocumentsReportFilePath()
 {
-    const auto knownFolderPath =
-        Find<decltype(&SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
-    const auto freeMemory = Find<decltype(&CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+    const auto knownFolderPath = FindProcedure<decltype(&SHGetKnownFolderPath)>(
+        LoadLibraryW(L"shell32.dll"), "SHGetKnownFolderPath");
+    const auto freeMemory =
+        FindProcedure<decltype(&CoTaskMemFree)>(LoadLibraryW(L"ole32.dll"), "CoTaskMemFree");
     PWSTR folder = nullptr;
     const HRESULT result =
         knownFolderPath && freeMemory
@@ -42,8 +30,8 @@ std::string DocumentsReportFilePath()
             : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     if (FAILED(result)) {
         if (freeMemory) freeMemory(folder);
-        ThrowSystemFailure(std::error_code(HRESULT_CODE(result), std::system_category()),
-                           "no Documents folder to save Text.txt in");
+        ThrowWindowsFailure(static_cast<DWORD>(HRESULT_CODE(result)),
+                            "no Documents folder to save Text.txt in");
     }
     std::string path = Utf8FromWide(folder);
     freeMemory(folder);

@@ -7,6 +7,7 @@
 
 #include "file_service.h"
 #include "load_list.h"
+#include "narrow_text.h"
 
 namespace tolbrek {
 
@@ -26,9 +27,11 @@ struct WrittenReport {
 // Writes every line of the list, in order, as the report file at the path,
 // replacing the file that stands there. Where the path's folder refuses new
 // files (FolderRefusedError) and `fallbackPath` is given, the report is
-// written at the path it names instead. A failure is thrown as a
-// FailureError and leaves the list as it was.
+// written at the path it names instead. The lines are written in the
+// encoding that `narrow` converts to. A failure is thrown as a FailureError
+// and leaves the list as it was.
 WrittenReport WriteReport(const LoadList& list, FileService& files, const std::string& path,
-                          const std::function<std::string()>& fallbackPath = {});
+                          const std::function<std::string()>& fallbackPath = {},
+                          Narrowing narrow = &NarrowText);
 
 }  // namespace tolbrek

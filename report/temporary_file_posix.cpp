@@ -6,9 +6,8 @@
 
 #include <cerrno>
 #include <random>
-#include <system_error>
 
-#include "system_failure.h"
+#include "errno_failure.h"
 
 namespace tolbrek {
 
@@ -21,11 +20,6 @@ constexpr std::string_view kEnding = ".tmp";
 // New names tried before creating gives up: all of them taken means
 // something other than chance is at work.
 constexpr int kAttempts = 100;
-
-[[noreturn]] void Fail(int error, const std::string& what)
-{
-    ThrowSystemFailure(std::error_code(error, std::generic_category()), what);
-}
 
 // A name no other save is likely to take, and that nobody takes for the
 // report: hidden, and ending in .tmp.
@@ -97,7 +91,7 @@ TemporaryFile CreateTemporaryFile(int folder, const std::string& reportName, mod
         Descriptor file(openat(folder, name.c_str(),
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
         if (!file && errno == EEXIST) continue;
-        if (!file) Fail(errno, "could not create " + reportPath);
+        if (!file) ThrowErrnoFailure(errno, "could not create " + reportPath);
         // Until it is locked the new file looks abandoned. A clean-up that
         // took it meanwhile holds it or has removed it: the file is left to
         // that clean-up and a new name is tried. Where the file system has
@@ -110,11 +104,11 @@ TemporaryFile CreateTemporaryFile(int folder, const std::string& reportName, mod
         if (!lock) {
             const int error = errno;
             unlinkat(folder, name.c_str(), 0);
-            Fail(error, "could not create " + reportPath);
+            ThrowErrnoFailure(error, "could not create " + reportPath);
         }
         return {std::move(name), std::move(file), std::move(lock)};
     }
-    Fail(EEXIST, "could not create " + reportPath);
+    ThrowErrnoFailure(EEXIST, "could not create " + reportPath);
 }
 
 void RemoveAbandonedTemporaryFiles(int folder, std::string_view reportName) noexcept

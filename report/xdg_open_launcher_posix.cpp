@@ -3,13 +3,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 
 #include "editor_launcher.h"
+#include "errno_failure.h"
 #include "failure.h"
-#include "system_failure.h"
 
 extern char** environ;
 
@@ -68,8 +70,7 @@ public:
     {
         const std::string program = FindOnPath("xdg-open");
         if (program.empty()) {
-            ThrowSystemFailure(SystemError(std::errc::no_such_file_or_directory),
-                               "xdg-open was not found on PATH to open " + path);
+            ThrowErrnoFailure(ENOENT, "xdg-open was not found on PATH to open " + path);
         }
         SpawnSetup setup;
         sigset_t noSignals;

@@ -4,14 +4,14 @@
 
 #include <atomic>
 
+#include "accessible_interface.h"
+#include "procedure.h"
+
 namespace tolbrek {
 
 namespace {
 
-// IAccessible, {618736E0-3C3D-11CF-810C-00AA00389B71}, spelled out here:
-// the one in mingw-w64's oleacc import library is wrong.
-constexpr GUID kAccessibleInterface = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+// The interfaces besides IAccessible that a named object answers to.
 constexpr GUID kUnknownInterface = {
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kDispatchInterface = {
@@ -25,22 +25,16 @@ struct AccessibilityCalls {
     decltype(&SysAllocString) allocString = nullptr;
 };
 
-template <typename Function>
-Function Find(HMODULE module, const char* name)
-{
-    const FARPROC found = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
 const AccessibilityCalls& Accessibility()
 {
     static const AccessibilityCalls calls = [] {
         const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
         const HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
         return AccessibilityCalls{
-            Find<decltype(&CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject"),
-            Find<decltype(&LresultFromObject)>(oleacc, "LresultFromObject"),
-            Find<decltype(&SysAllocString)>(oleaut, "SysAllocString")};
+            FindProcedure<decltype(&CreateStdAccessibleObject)>(oleacc,
+                                                                "CreateStdAccessibleObject"),
+            FindProcedure<decltype(&LresultFromObject)>(oleacc, "LresultFromObject"),
+            FindProcedure<decltype(&SysAllocString)>(oleaut, "SysAllocString")};
     }();
     return calls;
 }

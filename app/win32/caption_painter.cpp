@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "wide_text_windows.h"
+#include "colour_ref.h"
+#include "wide_text.h"
 
 namespace tolbrek {
 
@@ -65,17 +66,12 @@ std::vector<std::wstring> WrapLines(HDC dc, const std::wstring& text, int width,
     return lines;
 }
 
-COLORREF ColourOf(const std::optional<Rgb>& colour, int standard)
-{
-    return colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(standard);
-}
-
 }  // namespace
 
 void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT font, int dpi)
 {
     const HGDIOBJ previousFont = SelectObject(dc, font);
-    SetTextColor(dc, ColourOf(design.text, COLOR_WINDOWTEXT));
+    SetTextColor(dc, ColourRefOr(design.text, COLOR_WINDOWTEXT));
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 

@@ -4,14 +4,13 @@
 #include <string>
 
 #include "line_breaks.h"
+#include "window_text.h"
 
 namespace tolbrek {
 
 void KeepFirstLine(HWND edit)
 {
-    const int length = GetWindowTextLengthW(edit);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
+    const std::wstring text = WindowText(edit);
     // Every line break lies in the Basic Multilingual Plane: no surrogate is one.
     const auto end =
         std::find_if(text.cbegin(), text.cend(), [](wchar_t c) { return IsLineBreak(c); });

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "window_text.h"
+
 namespace tolbrek {
 
 void PaintHelpPanel(HWND panel)
@@ -16,9 +18,7 @@ void PaintHelpPanel(HWND panel)
                                                              reinterpret_cast<WPARAM>(dc),
                                                              reinterpret_cast<LPARAM>(panel)));
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(panel)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(panel, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = WindowText(panel);
     RECT format{};
     SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     const HGDIOBJ previousFont = SelectObject(dc, GetWindowFont(panel));

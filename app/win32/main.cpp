@@ -2,7 +2,7 @@
 
 #include "main_window.h"
 #include "system_services.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
 
 namespace {
 

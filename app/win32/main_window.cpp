@@ -7,6 +7,7 @@
 #include <string>
 
 #include "caption_painter.h"
+#include "colour_ref.h"
 #include "control_class.h"
 #include "control_hooks.h"
 #include "control_ids.h"
@@ -15,10 +16,10 @@
 #include "first_position.h"
 #include "gdi_holders.h"
 #include "resource_ids.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
 #include "win32_view.h"
 #include "window_design.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
 
@@ -51,11 +52,6 @@ constexpr int kPanelMargin = 2;
 WindowState& StateOf(HWND window)
 {
     return *reinterpret_cast<WindowState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-COLORREF ColourRef(const Rgb& colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
 }
 
 // A control's font at the window's resolution; `redraw` once it is shown.
@@ -163,7 +159,7 @@ HBRUSH ColourBox(HWND window, HDC dc, HWND control)
     const ControlDesign& design = kWindowDesign[*index];
     const bool locked = design.kind == ControlKind::LockedTextBox;
     if (!design.text && !design.background && !locked) return nullptr;
-    SetTextColor(dc, design.text ? ColourRef(*design.text) : GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, ColourRefOr(design.text, COLOR_WINDOWTEXT));
     if (design.background) {
         SetBkColor(dc, ColourRef(*design.background));
         return StateOf(window).backgrounds[*index].get();
@@ -291,7 +287,7 @@ void RegisterWindowClass(HINSTANCE instance)
     type.lpszClassName = kClassName;
     // A second window in the same process (as in the tests) finds it there.
     if (!RegisterClassExW(&type) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        ThrowSystemFailure(LastSystemError(), "could not register the window class");
+        ThrowLastError("could not register the window class");
     }
 }
 
@@ -309,7 +305,7 @@ MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
     m_window = CreateWindowExW(kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(),
                                kStyle, first.left, first.top, first.right - first.left,
                                first.bottom - first.top, nullptr, nullptr, instance, m_state.get());
-    if (!m_window) ThrowSystemFailure(LastSystemError(), "could not create the window");
+    if (!m_window) ThrowLastError("could not create the window");
     // A screen of another resolution there: placed again at that one.
     if (m_state->dpi != systemDpi) {
         const RECT again = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);

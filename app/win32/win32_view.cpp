@@ -1,24 +1,22 @@
 #include "win32_view.h"
 
-#include <system_error>
 #include <utility>
 
 #include "command_guard.h"
 #include "control_ids.h"
-#include "system_failure.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
+#include "window_text.h"
+#include "windows_failure.h"
 
 namespace tolbrek {
 
 namespace {
 
-[[noreturn]] void ThrowLastError(const std::string& what)
+// A window call that fails without an error can only have been given a
+// window that is gone.
+[[noreturn]] void ThrowWindowFailure(const std::string& what)
 {
-    const DWORD error = GetLastError();
-    ThrowSystemFailure(
-        std::error_code(static_cast<int>(error ? error : ERROR_INVALID_WINDOW_HANDLE),
-                        std::system_category()),
-        what);
+    ThrowLastError(what, ERROR_INVALID_WINDOW_HANDLE);
 }
 
 // Keys and clicks given before a box appears were meant for the window,
@@ -44,30 +42,26 @@ void DiscardQueuedInput()
 HWND Win32View::control(LoadField field) const
 {
     const HWND found = GetDlgItem(m_window, ControlId(field));
-    if (!found) ThrowLastError("no text box for the field");
+    if (!found) ThrowWindowFailure("no text box for the field");
     return found;
 }
 
 HWND Win32View::list() const
 {
     const HWND found = GetDlgItem(m_window, ControlId("List1"));
-    if (!found) ThrowLastError("no load list");
+    if (!found) ThrowWindowFailure("no load list");
     return found;
 }
 
 std::string Win32View::text(LoadField field) const
 {
-    const HWND box = control(field);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return Utf8FromWide(text);
+    return Utf8FromWide(WindowText(control(field)));
 }
 
 void Win32View::setText(LoadField field, const std::string& text)
 {
     if (!SetWindowTextW(control(field), WideFromUtf8(text).c_str())) {
-        ThrowLastError("could not write a field");
+        ThrowWindowFailure("could not write a field");
     }
 }
 
@@ -103,7 +97,7 @@ void Win32View::showBox(const std::string& text, UINT icon) const
 {
     DiscardQueuedInput();
     if (!MessageBoxW(m_window, WideFromUtf8(text).c_str(), L"Tolbrek", MB_OK | icon)) {
-        ThrowLastError("could not show a message");
+        ThrowWindowFailure("could not show a message");
     }
 }
 

@@ -170,22 +170,26 @@ TEST_F(CommandsTest, no_report_place_means_nothing_is_written)
 
 namespace {
 
-// Stands in for a file service over a narrow encoding that lacks the
-// infinity sign: a line holding one loses it, and nothing is written.
-class InfinityLosingFiles final : public tolbrek::FileService {
+// Stands in for a file service where nothing is written.
+class NoFiles final : public tolbrek::FileService {
 public:
-    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& /*path*/) override
+    std::unique_ptr<tolbrek::ByteStream> replaceFile(const std::string& /*path*/) override
     {
-        struct Stream final : tolbrek::TextStream {
-            bool writeLine(std::string_view text) override
-            {
-                return text.find("\xE2\x88\x9E") == std::string_view::npos;
-            }
+        struct Stream final : tolbrek::ByteStream {
+            void write(std::string_view /*bytes*/) override {}
             void close() override {}
         };
         return std::make_unique<Stream>();
     }
 };
+
+// Stands in for a narrow encoding that lacks the infinity sign: a line
+// holding one loses it.
+std::string LosingInfinity(std::string_view utf8, bool* lost)
+{
+    if (lost) *lost = utf8.find("\xE2\x88\x9E") != std::string_view::npos;
+    return std::string(utf8);
+}
 
 }  // namespace
 
@@ -197,8 +201,11 @@ TEST(SaveDataNotice, names_the_first_line_that_lost_characters_after_the_editor_
     StandInView view;
     auto editor = std::make_unique<RecordingEditor>();
     RecordingEditor& started = *editor;
-    tolbrek::LoadCommands commands(view, {std::make_unique<InfinityLosingFiles>(),
-                                          std::move(editor), [] { return "C:\\Text.txt"; }});
+    tolbrek::LoadCommands commands(view, {std::make_unique<NoFiles>(),
+                                          std::move(editor),
+                                          [] { return "C:\\Text.txt"; },
+                                          {},
+                                          &LosingInfinity});
 
     view.lines = {"Cartridge  .308", "", "Cartridge  7mm \xE2\x88\x9E A", "",
                   "Cartridge  \xE2\x88\x9E B"};

@@ -76,7 +76,7 @@ TEST_F(SaveFailureTest, each_failing_call_leaves_everything_as_it_was_and_is_rep
 // save's clean-up that runs just then must not spoil this save.
 TEST_F(SaveFailureTest, a_clean_up_between_creating_and_locking_does_not_spoil_the_save)
 {
-    AfterNextCreate([this] { tolbrek::MakeStandardFileService()->replaceTextFile(m_report); });
+    AfterNextCreate([this] { tolbrek::MakeStandardFileService()->replaceFile(m_report); });
     m_commands->run(Command::SaveData);
     EXPECT_TRUE(m_view.errors.empty()) << m_view.errors[0].description;
     ASSERT_EQ(m_editor->opened.size(), 1u);

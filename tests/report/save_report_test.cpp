@@ -21,6 +21,7 @@
 #include "failure.h"
 #include "load_summary.h"
 #include "memory_load.h"
+#include "narrow_line_stream.h"
 #include "scratch_folder.h"
 #include "stand_in_files.h"
 
@@ -259,20 +260,20 @@ TEST_F(SaveReportTest, a_missing_folder_is_reported)
 TEST_F(SaveReportTest, the_old_report_stands_until_the_new_one_is_closed)
 {
     writeFile("old report\r\n");
-    auto stream = m_files->replaceTextFile(m_path);
-    for (const std::string& line : WorkedLoadList().lines) EXPECT_TRUE(stream->writeLine(line));
+    auto stream = m_files->replaceFile(m_path);
+    stream->write("new report\r\n");
     EXPECT_EQ(fileBytes(), "old report\r\n");
     EXPECT_EQ(folderNames().size(), 2u) << "a temporary file beside the report";
     stream->close();
-    EXPECT_EQ(fileBytes().size(), 188u);
+    EXPECT_EQ(fileBytes(), "new report\r\n");
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
 
 TEST_F(SaveReportTest, a_writer_failing_midway_leaves_the_old_report_and_nothing_else)
 {
     writeFile("old report\r\n");
-    // Far more than one chunk of the new report reaches the disk first.
-    LineFailingFiles failing(90000);
+    // Far more than one piece of the new report reaches the disk first.
+    FillingFiles failing(4 * tolbrek::NarrowLineStream::kPieceBytes);
     try {
         tolbrek::WriteReport(ManyLines(100000), failing, m_path);
         FAIL() << "expected a failure";
@@ -308,8 +309,8 @@ TEST_F(SaveReportTest, temporary_files_of_killed_saves_are_removed_and_nothing_e
 // and takes the report's place when it is done.
 TEST_F(SaveReportTest, a_running_saves_temporary_file_is_left_alone)
 {
-    const auto running = tolbrek::MakeStandardFileService()->replaceTextFile(m_path);
-    running->writeLine("running");
+    const auto running = tolbrek::MakeStandardFileService()->replaceFile(m_path);
+    running->write("running\r\n");
     save(WorkedLoadList());
     EXPECT_EQ(folderNames().size(), 2u);
     running->close();
@@ -361,8 +362,8 @@ TEST_F(SaveReportTest, a_device_at_the_report_name_is_refused)
 // would be one that fewer saves can tell apart.
 TEST_F(SaveReportTest, every_temporary_name_has_eight_letters_or_digits)
 {
-    std::vector<std::unique_ptr<tolbrek::TextStream>> running;
-    for (int i = 0; i < 100; ++i) running.push_back(m_files->replaceTextFile(m_path));
+    std::vector<std::unique_ptr<tolbrek::ByteStream>> running;
+    for (int i = 0; i < 100; ++i) running.push_back(m_files->replaceFile(m_path));
     const std::vector<std::string> names = folderNames();
     EXPECT_EQ(names.size(), 100u);
     const std::regex temporary(R"(\.Text\.txt\.[A-Za-z0-9]{8}\.tmp)");

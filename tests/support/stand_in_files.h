@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,13 +18,13 @@ public:
         : m_refuses(std::move(refuses)), m_number(number)
     {
     }
-    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& path) override
+    std::unique_ptr<tolbrek::ByteStream> replaceFile(const std::string& path) override
     {
         if (m_refuses(path)) {
             throw tolbrek::FolderRefusedError({tolbrek::FailureKind::System, m_number,
                                                "Access is denied: could not create " + path});
         }
-        return m_real->replaceTextFile(path);
+        return m_real->replaceFile(path);
     }
 
 private:
@@ -32,36 +33,38 @@ private:
     std::unique_ptr<tolbrek::FileService> m_real = tolbrek::MakeStandardFileService();
 };
 
-// The system's file service whose stream fails on purpose at one line, as a
-// full disk would, and tells whether it was closed and released.
-class LineFailingFiles final : public tolbrek::FileService {
+// The system's file service whose stream fails on purpose once the file
+// would pass a given size, as a full disk would, and tells whether it was
+// closed and released.
+class FillingFiles final : public tolbrek::FileService {
 public:
-    explicit LineFailingFiles(int failingLine) : m_failingLine(failingLine) {}
-    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& path) override
+    explicit FillingFiles(std::size_t room) : m_room(room) {}
+    std::unique_ptr<tolbrek::ByteStream> replaceFile(const std::string& path) override
     {
-        return std::make_unique<Stream>(m_real->replaceTextFile(path), *this);
+        return std::make_unique<Stream>(m_real->replaceFile(path), *this);
     }
 
     bool streamReleased = false;
     bool closed = false;
 
 private:
-    class Stream final : public tolbrek::TextStream {
+    class Stream final : public tolbrek::ByteStream {
     public:
-        Stream(std::unique_ptr<tolbrek::TextStream> real, LineFailingFiles& owner)
+        Stream(std::unique_ptr<tolbrek::ByteStream> real, FillingFiles& owner)
             : m_real(std::move(real)), m_owner(owner)
         {
         }
         ~Stream() override { m_owner.streamReleased = true; }
         Stream(const Stream&) = delete;
         Stream& operator=(const Stream&) = delete;
-        bool writeLine(std::string_view text) override
+        void write(std::string_view bytes) override
         {
-            if (++m_written == m_owner.m_failingLine) {
+            m_written += bytes.size();
+            if (m_written > m_owner.m_room) {
                 throw tolbrek::FailureError(
                     {tolbrek::FailureKind::System, 28, "No space left on device"});
             }
-            return m_real->writeLine(text);
+            m_real->write(bytes);
         }
         void close() override
         {
@@ -70,11 +73,11 @@ private:
         }
 
     private:
-        std::unique_ptr<tolbrek::TextStream> m_real;
-        LineFailingFiles& m_owner;
-        int m_written = 0;
+        std::unique_ptr<tolbrek::ByteStream> m_real;
+        FillingFiles& m_owner;
+        std::size_t m_written = 0;
     };
 
-    int m_failingLine;
+    std::size_t m_room;
     std::unique_ptr<tolbrek::FileService> m_real = tolbrek::MakeStandardFileService();
 };

@@ -22,13 +22,13 @@ namespace {
 // The real file service, except that no new file may be created in C:\.
 class DriveCRefused final : public tolbrek::FileService {
 public:
-    std::unique_ptr<tolbrek::TextStream> replaceTextFile(const std::string& path) override
+    std::unique_ptr<tolbrek::ByteStream> replaceFile(const std::string& path) override
     {
         if (fs::path(path).parent_path() == "C:\\") {
             throw tolbrek::FolderRefusedError({tolbrek::FailureKind::System, ERROR_ACCESS_DENIED,
                                                "Access is denied: could not create " + path});
         }
-        return m_real->replaceTextFile(path);
+        return m_real->replaceFile(path);
     }
 
 private:

@@ -63,8 +63,8 @@ TEST_F(TemporaryFileTest, a_save_writes_into_a_hidden_file_and_leaves_the_report
     fs::remove(m_folder / ".plain");
 
     const auto files = tolbrek::MakeStandardFileService();
-    auto stream = files->replaceTextFile(m_path);
-    EXPECT_TRUE(stream->writeLine("Cartridge  .308"));
+    auto stream = files->replaceFile(m_path);
+    stream->write("Cartridge  .308\r\n");
     const std::vector<std::string> during = names();
     ASSERT_EQ(during.size(), 1u);
     EXPECT_TRUE(hidden(during[0])) << during[0];
@@ -85,7 +85,7 @@ TEST_F(TemporaryFileTest, a_save_removes_the_temporary_files_no_running_save_hol
     };
     for (const auto& [name, removed] : leftBehind) std::ofstream(m_folder / name) << "half";
     const auto files = tolbrek::MakeStandardFileService();
-    auto running = files->replaceTextFile(m_path);
+    auto running = files->replaceFile(m_path);
     const std::vector<std::string> before = names();
 
     MemoryList list;

@@ -6,19 +6,16 @@
 
 #include <algorithm>
 
+#include "accessible_interface.h"
 #include "window_fixture.h"
 
 namespace {
-
-// IAccessible, spelled out: mingw-w64's oleacc import library has it wrong.
-constexpr GUID kAccessibleInterface = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 std::string AccessibleName(HWND control)
 {
     IAccessible* accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          kAccessibleInterface,
+                                          tolbrek::kAccessibleInterface,
                                           reinterpret_cast<void**>(&accessible)))) {
         return "(no accessible object)";
     }

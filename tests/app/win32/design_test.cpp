@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "caption_painter.h"
+#include "colour_ref.h"
 #include "first_position.h"
 #include "window_fixture.h"
 
@@ -54,11 +55,6 @@ LOGFONTW FontOf(HWND control)
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
     return font;
-}
-
-COLORREF Colour(const tolbrek::Rgb& rgb)
-{
-    return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
 // Ink of a caption painted with no clipping into a white bitmap with room
@@ -169,12 +165,10 @@ TEST_F(DesignTest, boxes_take_the_colours_of_the_design)
                                                   reinterpret_cast<LPARAM>(control(design.name))));
         LOGBRUSH fill{};
         GetObjectW(brush, sizeof fill, &fill);
-        const COLORREF background =
-            design.background ? Colour(*design.background) : GetSysColor(COLOR_WINDOW);
+        const COLORREF background = tolbrek::ColourRefOr(design.background, COLOR_WINDOW);
         EXPECT_EQ(fill.lbColor, background);
         EXPECT_EQ(GetBkColor(dc), background);
-        EXPECT_EQ(GetTextColor(dc),
-                  design.text ? Colour(*design.text) : GetSysColor(COLOR_WINDOWTEXT));
+        EXPECT_EQ(GetTextColor(dc), tolbrek::ColourRefOr(design.text, COLOR_WINDOWTEXT));
     }
     DeleteDC(dc);
 }
@@ -219,7 +213,7 @@ TEST_F(DesignTest, every_caption_reads_whole)
         if (design.kind != ControlKind::Label) continue;
         SCOPED_TRACE(std::string(design.name));
         const tolbrek::PixelRect place = tolbrek::PixelsFromTwips(design.place, dpi());
-        const COLORREF text = design.text ? Colour(*design.text) : GetSysColor(COLOR_WINDOWTEXT);
+        const COLORREF text = tolbrek::ColourRefOr(design.text, COLOR_WINDOWTEXT);
         const auto font =
             reinterpret_cast<HFONT>(SendMessageW(control(design.name), WM_GETFONT, 0, 0));
         const Ink ink = InkOf(design, font, dpi(), text);

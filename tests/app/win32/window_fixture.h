@@ -12,8 +12,9 @@
 
 #include "control_ids.h"
 #include "main_window.h"
-#include "wide_text_windows.h"
+#include "wide_text.h"
 #include "window_design.h"
+#include "window_text.h"
 
 // The Tolbrek window, shown on the X server that wine draws on, with the
 // real file service writing into a scratch folder and an editor that only
@@ -54,10 +55,7 @@ protected:
 
     static std::string Text(HWND control)
     {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return tolbrek::Utf8FromWide(text);
+        return tolbrek::Utf8FromWide(tolbrek::WindowText(control));
     }
     static void SetText(HWND control, const std::string& text)
     {

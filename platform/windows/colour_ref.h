@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace tolbrek {
+
+// A colour with red, green and blue channels, as the window design gives
+// it; a concept so that this library needs nothing of the design.
+template <typename Colour>
+concept RgbColour = requires(const Colour& colour) {
+    colour.red;
+    colour.green;
+    colour.blue;
+};
+
+// The colour as GDI takes it.
+constexpr COLORREF ColourRef(const RgbColour auto& colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// The design's colour where it gives one, else the system's own colour
+// `standard` (COLOR_WINDOWTEXT, COLOR_WINDOW...), which follows the user's
+// settings.
+template <RgbColour Colour>
+COLORREF ColourRefOr(const std::optional<Colour>& colour, int standard)
+{
+    return colour ? ColourRef(*colour) : GetSysColor(standard);
+}
+
+}  // namespace tolbrek

@@ -12,37 +12,14 @@
 #include "documents_report_windows.h"
 #include "failure.h"
 #include "load_commands.h"
+#include "recording_editor.h"
 #include "report_location.h"
+#include "stand_in_files.h"
 #include "stand_in_view.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The real file service, except that no new file may be created in C:\.
-class DriveCRefused final : public tolbrek::FileService {
-public:
-    std::unique_ptr<tolbrek::ByteStream> replaceFile(const std::string& path) override
-    {
-        if (fs::path(path).parent_path() == "C:\\") {
-            throw tolbrek::FolderRefusedError({tolbrek::FailureKind::System, ERROR_ACCESS_DENIED,
-                                               "Access is denied: could not create " + path});
-        }
-        return m_real->replaceFile(path);
-    }
-
-private:
-    std::unique_ptr<tolbrek::FileService> m_real = tolbrek::MakeStandardFileService();
-};
-
-class OpenedFiles final : public tolbrek::EditorLauncher {
-public:
-    explicit OpenedFiles(std::vector<std::string>& opened) : m_opened(opened) {}
-    void open(const std::string& path, tolbrek::ProgramEnded) override { m_opened.push_back(path); }
-
-private:
-    std::vector<std::string>& m_opened;
-};
 
 class DocumentsFallbackTest : public ::testing::Test {
 protected:
@@ -59,10 +36,13 @@ protected:
     void save(std::unique_ptr<tolbrek::FileService> files)
     {
         m_view.lines = {"Cartridge  .308", ""};
+        auto editor = std::make_unique<RecordingEditor>();
+        const RecordingEditor& started = *editor;
         tolbrek::LoadCommands commands(
-            m_view, {std::move(files), std::make_unique<OpenedFiles>(m_opened),
-                     &tolbrek::ReportFilePath, &tolbrek::DocumentsReportFilePath});
+            m_view, {std::move(files), std::move(editor), &tolbrek::ReportFilePath,
+                     &tolbrek::DocumentsReportFilePath});
         commands.run(tolbrek::Command::SaveData);
+        for (const RecordingEditor::Start& start : started.opened) m_opened.push_back(start.path);
     }
 
     static std::string Bytes(const std::string& path)
@@ -73,6 +53,15 @@ protected:
 
     const std::string kDriveC = tolbrek::ReportFilePath();
     const std::string kDocuments = tolbrek::DocumentsReportFilePath();
+    // Wine lets anyone write to C:, so this stand-in refuses its root as
+    // Windows does a standard user.
+    static std::unique_ptr<tolbrek::FileService> DriveCRefused()
+    {
+        return std::make_unique<RefusingFolderFiles>(
+            [](const std::string& path) { return fs::path(path).parent_path() == "C:\\"; },
+            ERROR_ACCESS_DENIED);
+    }
+
     StandInView m_view;
     std::vector<std::string> m_opened;
 };
@@ -81,7 +70,7 @@ protected:
 
 TEST_F(DocumentsFallbackTest, a_refused_drive_c_sends_the_report_to_documents_and_opens_it)
 {
-    save(std::make_unique<DriveCRefused>());
+    save(DriveCRefused());
     EXPECT_TRUE(m_view.errors.empty());
     EXPECT_FALSE(fs::exists(kDriveC));
     EXPECT_EQ(Bytes(kDocuments), "Cartridge  .308\r\n\r\n");

@@ -14,20 +14,12 @@
 
 #include "file_service_windows.h"
 #include "load_commands.h"
+#include "recording_editor.h"
 #include "stand_in_view.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class CountedStarts final : public tolbrek::EditorLauncher {
-public:
-    explicit CountedStarts(int& starts) : m_starts(starts) {}
-    void open(const std::string& /*path*/, tolbrek::ProgramEnded /*ended*/) override { ++m_starts; }
-
-private:
-    int& m_starts;
-};
 
 using tolbrek::FileCalls;
 
@@ -91,10 +83,10 @@ TEST(SaveFailure, each_failing_call_keeps_the_old_report_and_draws_one_error_box
         failing.fail(calls);
         StandInView view;
         view.lines = {"Cartridge  .308", ""};
-        int starts = 0;
-        tolbrek::LoadCommands commands(
-            view, {tolbrek::MakeWindowsFileService(calls), std::make_unique<CountedStarts>(starts),
-                   [&] { return report.string(); }});
+        auto editor = std::make_unique<RecordingEditor>();
+        const RecordingEditor& started = *editor;
+        tolbrek::LoadCommands commands(view, {tolbrek::MakeWindowsFileService(calls),
+                                              std::move(editor), [&] { return report.string(); }});
         commands.run(tolbrek::Command::SaveData);
 
         std::ifstream in(report, std::ios::binary);
@@ -103,7 +95,7 @@ TEST(SaveFailure, each_failing_call_keeps_the_old_report_and_draws_one_error_box
         in.close();
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
             << failing.call << ": a temporary file was left";
-        EXPECT_EQ(starts, 0) << failing.call;
+        EXPECT_TRUE(started.opened.empty()) << failing.call;
         ASSERT_EQ(view.errors.size(), 1u) << failing.call;
         EXPECT_EQ(view.errors[0].number, static_cast<int>(failing.error)) << failing.call;
         EXPECT_NE(view.errors[0].description.find(report.string()), std::string::npos)

@@ -126,7 +126,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
     }
     state.view.emplace(window);
     state.commands.emplace(*state.view, std::move(state.services));
-    state.focus = GetDlgItem(window, ControlId("txtBulwt"));
+    state.focus = GetDlgItem(window, IDC_TXTBULWT);
     return TRUE;
 }
 

@@ -119,7 +119,7 @@ TEST_F(DesignTest, every_control_is_as_designed)
 {
     for (const ControlDesign& design : kWindowDesign) {
         SCOPED_TRACE(std::string(design.name));
-        const HWND box = control(design.name);
+        const HWND box = control(design);
         ASSERT_TRUE(box);
         EXPECT_EQ(ClassOf(box), ClassFor(design.kind));
         EXPECT_EQ(PlaceOf(box), tolbrek::PixelsFromTwips(design.place, dpi()));
@@ -166,7 +166,7 @@ TEST_F(DesignTest, boxes_take_the_colours_of_the_design)
             design.kind == ControlKind::TextBox ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
         const auto brush =
             reinterpret_cast<HBRUSH>(SendMessageW(window(), message, reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(control(design.name))));
+                                                  reinterpret_cast<LPARAM>(control(design))));
         LOGBRUSH fill{};
         GetObjectW(brush, sizeof fill, &fill);
         const COLORREF background =
@@ -183,7 +183,7 @@ TEST_F(DesignTest, tab_and_shift_tab_follow_the_design)
 {
     std::vector<HWND> order;
     for (const ControlDesign& design : kWindowDesign) {
-        if (tolbrek::TakesFocus(design.kind)) order.push_back(control(design.name));
+        if (tolbrek::TakesFocus(design.kind)) order.push_back(control(design));
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
         const HWND next = order[(i + 1) % order.size()];
@@ -194,19 +194,19 @@ TEST_F(DesignTest, tab_and_shift_tab_follow_the_design)
 
 TEST_F(DesignTest, text_boxes_lie_above_the_labels_they_overlap)
 {
-    const auto depth = [this](std::string_view name) {
+    const auto depth = [this](int id) {
         int place = 0;
-        for (HWND child = GetWindow(window(), GW_CHILD); child != control(name);
+        for (HWND child = GetWindow(window(), GW_CHILD); child != control(id);
              child = GetWindow(child, GW_HWNDNEXT)) {
             ++place;
         }
         return place;
     };
-    for (const auto& [label, box] : {std::pair{"Label8", "txtBulwt"},
-                                     {"Label9", "txtPdrchg"},
-                                     {"Label10", "txtVel"},
-                                     {"Label11", "txtGunwt"},
-                                     {"Label12", "txtEnergy"}}) {
+    for (const auto& [label, box] : {std::pair{IDC_LABEL8, IDC_TXTBULWT},
+                                     {IDC_LABEL9, IDC_TXTPDRCHG},
+                                     {IDC_LABEL10, IDC_TXTVEL},
+                                     {IDC_LABEL11, IDC_TXTGUNWT},
+                                     {IDC_LABEL12, IDC_TXTENERGY}}) {
         EXPECT_LT(depth(box), depth(label)) << label;
     }
 }
@@ -220,8 +220,7 @@ TEST_F(DesignTest, every_caption_reads_whole)
         SCOPED_TRACE(std::string(design.name));
         const tolbrek::PixelRect place = tolbrek::PixelsFromTwips(design.place, dpi());
         const COLORREF text = design.text ? Colour(*design.text) : GetSysColor(COLOR_WINDOWTEXT);
-        const auto font =
-            reinterpret_cast<HFONT>(SendMessageW(control(design.name), WM_GETFONT, 0, 0));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control(design), WM_GETFONT, 0, 0));
         const Ink ink = InkOf(design, font, dpi(), text);
         EXPECT_TRUE(ink.hasTextColour);
         EXPECT_GE(ink.bounds.left, 0);
@@ -235,11 +234,11 @@ TEST_F(DesignTest, every_caption_reads_whole)
 // the help panels their whole text without a line more than designed.
 TEST_F(DesignTest, every_text_fits_its_box)
 {
-    SetText(control("txtBulwt"), "150");
-    SetText(control("txtPdrchg"), "50");
-    SetText(control("txtVel"), "2800");
-    SetText(control("txtGunwt"), "8");
-    Click("cmdCalc");
+    SetText(control(IDC_TXTBULWT), "150");
+    SetText(control(IDC_TXTPDRCHG), "50");
+    SetText(control(IDC_TXTVEL), "2800");
+    SetText(control(IDC_TXTGUNWT), "8");
+    Click(IDC_CMDCALC);
     const HDC dc = GetDC(window());
     const auto extent = [dc](HWND box) {
         const HGDIOBJ previous =
@@ -250,16 +249,16 @@ TEST_F(DesignTest, every_text_fits_its_box)
         SelectObject(dc, previous);
         return size.cx;
     };
-    for (const char* button : {"cmdCalc", "cmdClear", "cmdPopulate", "cmdSave"}) {
+    for (const int button : {IDC_CMDCALC, IDC_CMDCLEAR, IDC_CMDPOPULATE, IDC_CMDSAVE}) {
         EXPECT_LE(extent(control(button)), PlaceOf(control(button)).width - 8) << button;
     }
-    for (const char* result : {"txtCaluc", "txtEnergy"}) {
+    for (const int result : {IDC_TXTCALUC, IDC_TXTENERGY}) {
         RECT format{};
         SendMessageW(control(result), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         EXPECT_FALSE(Text(control(result)).empty());
         EXPECT_LE(extent(control(result)), format.right - format.left) << result;
     }
-    for (const auto& [panel, lines] : {std::pair{"Text1", 7}, {"Text2", 2}}) {
+    for (const auto& [panel, lines] : {std::pair{IDC_TEXT1, 7}, {IDC_TEXT2, 2}}) {
         RECT format{};
         SendMessageW(control(panel), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         const HGDIOBJ previous = SelectObject(
@@ -328,9 +327,8 @@ TEST_F(DesignTest, a_new_resolution_scales_every_control)
                  reinterpret_cast<LPARAM>(&suggested));
     for (const ControlDesign& design : kWindowDesign) {
         SCOPED_TRACE(std::string(design.name));
-        EXPECT_EQ(PlaceOf(control(design.name)), tolbrek::PixelsFromTwips(design.place, doubled));
-        EXPECT_EQ(FontOf(control(design.name)).lfHeight,
-                  -std::lround(design.points * doubled / 72));
+        EXPECT_EQ(PlaceOf(control(design)), tolbrek::PixelsFromTwips(design.place, doubled));
+        EXPECT_EQ(FontOf(control(design)).lfHeight, -std::lround(design.points * doubled / 72));
     }
     SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi(), dpi()),
                  reinterpret_cast<LPARAM>(&suggested));

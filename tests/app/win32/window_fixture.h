@@ -25,9 +25,9 @@ protected:
     void SetUp() override
     {
         for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
-            if (design.field) SetText(control(design.name), "");
+            if (design.field) SetText(control(design), "");
         }
-        SendMessageW(control("List1"), LB_RESETCONTENT, 0, 0);
+        SendMessageW(control(IDC_LIST1), LB_RESETCONTENT, 0, 0);
         Shared().opened.clear();
         std::filesystem::remove(report());
         Pump();
@@ -44,9 +44,10 @@ protected:
     }
 
     static HWND window() { return Shared().window->handle(); }
-    static HWND control(std::string_view name)
+    static HWND control(int id) { return GetDlgItem(window(), id); }
+    static HWND control(const tolbrek::ControlDesign& design)
     {
-        return GetDlgItem(window(), tolbrek::ControlId(name));
+        return control(tolbrek::ControlIdOf(design.name));
     }
     static int dpi() { return static_cast<int>(GetDpiForWindow(window())); }
     static const std::vector<std::string>& opened() { return Shared().opened; }
@@ -63,7 +64,7 @@ protected:
     {
         SetWindowTextW(control, tolbrek::WideFromUtf8(text).c_str());
     }
-    static void Click(std::string_view button)
+    static void Click(int button)
     {
         SendMessageW(control(button), BM_CLICK, 0, 0);
         Pump();

@@ -1,5 +1,7 @@
 #include "control_hooks.h"
 
+#include <commctrl.h>
+
 #include "accessible_name.h"
 #include "help_panel.h"
 
@@ -7,38 +9,44 @@ namespace tolbrek {
 
 namespace {
 
-LRESULT CALLBACK HookedProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+// The one subclass Tolbrek puts on a control.
+constexpr UINT_PTR kHooksSubclass = 1;
+
+LRESULT CALLBACK HookedProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR /*subclass*/, DWORD_PTR data)
 {
-    const auto* hooks =
-        reinterpret_cast<const ControlHooks*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    const auto& hooks = *reinterpret_cast<const ControlHooks*>(data);
     switch (message) {
         case WM_GETOBJECT:
-            if (!hooks->accessibleName.empty() &&
+            if (!hooks.accessibleName.empty() &&
                 static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-                if (const LRESULT answer = AnswerWithName(control, wParam, hooks->accessibleName)) {
+                if (const LRESULT answer = AnswerWithName(control, wParam, hooks.accessibleName)) {
                     return answer;
                 }
             }
             break;
         case WM_PAINT:
-            if (hooks->helpPanel) {
+            if (hooks.helpPanel) {
                 PaintHelpPanel(control);
                 return 0;
             }
             break;
+        case WM_NCDESTROY:
+            // comctl32 asks that a subclass be removed before its window goes.
+            RemoveWindowSubclass(control, HookedProcedure, kHooksSubclass);
+            break;
         default:
             break;
     }
-    return CallWindowProcW(hooks->own, control, message, wParam, lParam);
+    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 }  // namespace
 
-void HookControl(HWND control, ControlHooks& hooks)
+bool HookControl(HWND control, const ControlHooks& hooks)
 {
-    hooks.own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&hooks));
-    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookedProcedure));
+    return SetWindowSubclass(control, HookedProcedure, kHooksSubclass,
+                             reinterpret_cast<DWORD_PTR>(&hooks)) != FALSE;
 }
 
 }  // namespace tolbrek

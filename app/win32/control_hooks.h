@@ -11,16 +11,12 @@ namespace tolbrek {
 struct ControlHooks {
     std::wstring accessibleName;  // empty: the name the system gives
     bool helpPanel = false;       // painted by PaintHelpPanel
-    WNDPROC own = nullptr;        // the control's own window procedure
 };
 
-// Puts the hooks in front of the control's own window procedure. The
-// hooks are reached through the control's GWLP_USERDATA, which the
-// standard controls leave to their application, not through a window
-// property as comctl32's SetWindowSubclass keeps them: that looks the
-// property up at every message, and under wine each look-up is a round
-// trip to the wine server, some 250 of them before the window is first
-// painted. `hooks` must outlive the control.
-void HookControl(HWND control, ControlHooks& hooks);
+// Puts the hooks in front of the control's own window procedure, as a
+// subclass of comctl32's (SetWindowSubclass), which stays until the control
+// is destroyed. `hooks` must outlive the control. False where the system
+// refused: the control then keeps only its own behaviour.
+bool HookControl(HWND control, const ControlHooks& hooks);
 
 }  // namespace tolbrek

@@ -6,14 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "caption_painter.h"
-#include "control_class.h"
-#include "control_hooks.h"
 #include "control_ids.h"
-#include "design_fonts.h"
-#include "first_line_field.h"
-#include "first_position.h"
-#include "gdi_holders.h"
+#include "controls.h"
+#include "painting.h"
 #include "resource_ids.h"
 #include "system_failure.h"
 #include "wide_text_windows.h"
@@ -296,6 +291,42 @@ void RegisterWindowClass(HINSTANCE instance)
 }
 
 }  // namespace
+
+namespace {
+
+// How far to move [low, high) to lie within [first, last), the start winning.
+LONG ShiftInto(LONG low, LONG high, LONG first, LONG last)
+{
+    LONG shift = 0;
+    if (high > last) shift = last - high;
+    if (low + shift < first) shift = first - low;
+    return shift;
+}
+
+}  // namespace
+
+RECT KeptInside(const RECT& window, const RECT& workArea)
+{
+    RECT kept = window;
+    OffsetRect(&kept, ShiftInto(window.left, window.right, workArea.left, workArea.right),
+               ShiftInto(window.top, window.bottom, workArea.top, workArea.bottom));
+    return kept;
+}
+
+RECT FirstWindowRect(DWORD style, DWORD extendedStyle, int dpi)
+{
+    const int left = PixelsFromTwips(kDesignLeftTwips, dpi);
+    const int top = PixelsFromTwips(kDesignTopTwips, dpi);
+    RECT window{left, top, left + PixelsFromTwips(kClientWidthTwips, dpi),
+                top + PixelsFromTwips(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&window, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return window;
+    }
+    return KeptInside(window, monitor.rcWork);
+}
 
 MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
     : m_state(std::make_unique<WindowState>(std::move(services)))

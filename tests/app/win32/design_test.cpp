@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-#include "caption_painter.h"
-#include "first_position.h"
+#include "painting.h"
 #include "window_fixture.h"
 
 namespace {

@@ -39,7 +39,8 @@ const wchar_t* FontFace()
 
 int FontHeight(double points, int dpi)
 {
-    return -static_cast<int>(std::lround(points * dpi / 72.0));
+    // Exact in doubles for the design's quarter points and any whole dpi.
+    return -static_cast<int>(std::ceil(points * dpi / 72.0 - 0.5));
 }
 
 DesignFonts::DesignFonts(int dpi)

@@ -25,7 +25,12 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDele
 
 // A font's height in pixels at a screen's dots per inch, negative as
 // CreateFontW takes it for the em height; fractional point sizes are kept
-// until this one rounding (14.25 pt is 19 pixels at 96 dpi).
+// until this one rounding (14.25 pt is 19 pixels at 96 dpi). Halves round
+// down: the design was laid out at 96 dpi, where each of its sizes is a
+// whole number of pixels, and its boxes grow exactly with the resolution.
+// A font rounded up grows faster than its box: at 144 dpi 9.75 pt would be
+// 20 pixels for the help panel's 13 at 96 dpi, not 19.5, and its longest
+// line would no longer fit the panel.
 int FontHeight(double points, int dpi);
 
 // The fonts of the window design at one resolution: one for each size and

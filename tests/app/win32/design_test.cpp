@@ -1,18 +1,113 @@
-// The window as designed, at the screen's resolution (the suite runs at 96
-// and at 192 dpi): every control's class, place, font, text, style and
+// The window as designed, at the screen's resolution (the suite runs at 96,
+// 120, 144 and 192 dpi): every control's class, place, font, text, style and
 // colours, the tab order, which control lies on top, and every caption
 // readable in full.
 
-#include <cmath>
+#include <algorithm>
+#include <iterator>
+#include <ostream>
+#include <stdexcept>
 
 #include "painting.h"
 #include "window_fixture.h"
+
+namespace tolbrek {
+
+// A place in a failure as left, top, width and height.
+void PrintTo(const PixelRect& place, std::ostream* out)
+{
+    *out << place.left << ", " << place.top << ", " << place.width << " x " << place.height;
+}
+
+}  // namespace tolbrek
 
 namespace {
 
 using tolbrek::ControlDesign;
 using tolbrek::ControlKind;
 using tolbrek::kWindowDesign;
+
+// The resolutions the suite runs at, and the design at each of them,
+// written out rather than computed from the design table, so that a change
+// to the table that moves a control by one pixel at any of them fails here.
+constexpr int kDpis[] = {96, 120, 144, 192};
+
+// Each edge is the nearest pixel to its twips, halves up.
+struct Placed {
+    int id;
+    tolbrek::PixelRect at[std::size(kDpis)];
+};
+constexpr Placed kPlaced[] = {
+    {IDC_LABEL1, {{16, 40, 161, 17}, {20, 50, 201, 21}, {24, 60, 242, 26}, {32, 80, 322, 34}}},
+    {IDC_TXTBULWT, {{32, 64, 145, 26}, {40, 80, 181, 33}, {48, 96, 218, 39}, {64, 128, 290, 52}}},
+    {IDC_LABEL2, {{16, 112, 161, 17}, {20, 140, 201, 21}, {24, 168, 242, 26}, {32, 224, 322, 34}}},
+    {IDC_TXTPDRCHG,
+     {{32, 136, 145, 26}, {40, 170, 181, 33}, {48, 204, 218, 39}, {64, 272, 290, 52}}},
+    {IDC_LABEL3, {{16, 184, 161, 17}, {20, 230, 201, 21}, {24, 276, 242, 26}, {32, 368, 322, 34}}},
+    {IDC_TXTVEL, {{32, 208, 145, 26}, {40, 260, 181, 33}, {48, 312, 218, 39}, {64, 416, 290, 52}}},
+    {IDC_LABEL4, {{16, 256, 161, 17}, {20, 320, 201, 21}, {24, 384, 242, 26}, {32, 512, 322, 34}}},
+    {IDC_TXTGUNWT,
+     {{32, 280, 145, 26}, {40, 350, 181, 33}, {48, 420, 218, 39}, {64, 560, 290, 52}}},
+    {IDC_CMDCALC, {{16, 440, 161, 33}, {20, 550, 201, 41}, {24, 660, 242, 50}, {32, 880, 322, 66}}},
+    {IDC_LABEL5, {{16, 480, 161, 33}, {20, 600, 201, 41}, {24, 720, 242, 50}, {32, 960, 322, 66}}},
+    {IDC_TXTCALUC,
+     {{16, 520, 161, 25}, {20, 650, 201, 31}, {24, 780, 242, 38}, {32, 1040, 322, 50}}},
+    {IDC_CMDCLEAR,
+     {{16, 632, 169, 33}, {20, 790, 211, 41}, {24, 948, 254, 50}, {32, 1264, 338, 66}}},
+    {IDC_LABEL6, {{16, 312, 25, 41}, {20, 390, 31, 51}, {24, 468, 38, 62}, {32, 624, 50, 82}}},
+    {IDC_LABEL7, {{48, 312, 129, 49}, {60, 390, 161, 61}, {72, 468, 194, 74}, {96, 624, 258, 98}}},
+    {IDC_LABEL8, {{8, 64, 25, 33}, {10, 80, 31, 41}, {12, 96, 38, 50}, {16, 128, 50, 66}}},
+    {IDC_LABEL9, {{8, 136, 25, 33}, {10, 170, 31, 41}, {12, 204, 38, 50}, {16, 272, 50, 66}}},
+    {IDC_LABEL10, {{8, 208, 25, 33}, {10, 260, 31, 41}, {12, 312, 38, 50}, {16, 416, 50, 66}}},
+    {IDC_LABEL11, {{8, 280, 25, 33}, {10, 350, 31, 41}, {12, 420, 38, 50}, {16, 560, 50, 66}}},
+    {IDC_LABEL12,
+     {{16, 552, 161, 41}, {20, 690, 201, 51}, {24, 828, 242, 62}, {32, 1104, 322, 82}}},
+    {IDC_TXTENERGY,
+     {{16, 592, 161, 25}, {20, 740, 201, 31}, {24, 888, 242, 38}, {32, 1184, 322, 50}}},
+    {IDC_LABEL13, {{149, 8, 257, 25}, {186, 10, 321, 31}, {223, 12, 385, 38}, {297, 16, 514, 50}}},
+    {IDC_TXTCALIB,
+     {{16, 408, 161, 27}, {20, 510, 201, 34}, {24, 612, 242, 41}, {32, 816, 322, 54}}},
+    {IDC_LABEL14, {{16, 384, 161, 17}, {20, 480, 201, 21}, {24, 576, 242, 26}, {32, 768, 322, 34}}},
+    {IDC_LIST1,
+     {{216, 64, 313, 184}, {270, 80, 391, 230}, {324, 96, 470, 276}, {432, 128, 626, 368}}},
+    {IDC_CMDPOPULATE,
+     {{216, 256, 121, 33}, {270, 320, 151, 41}, {324, 384, 182, 50}, {432, 512, 242, 66}}},
+    {IDC_CMDSAVE,
+     {{408, 256, 121, 33}, {510, 320, 151, 41}, {612, 384, 182, 50}, {816, 512, 242, 66}}},
+    {IDC_TEXT1,
+     {{216, 296, 321, 129}, {270, 370, 401, 161}, {324, 444, 482, 194}, {432, 592, 642, 258}}},
+    {IDC_TEXT2,
+     {{216, 432, 321, 49}, {270, 540, 401, 61}, {324, 648, 482, 74}, {432, 864, 642, 98}}},
+};
+static_assert(std::size(kPlaced) == kWindowDesign.size());
+
+// Font heights in pixels: the pixels at 96 dpi grown with the resolution,
+// halves down, so that no text grows faster than its box.
+struct Sized {
+    double points;
+    int pixels[std::size(kDpis)];
+};
+constexpr Sized kFontPixels[] = {{9.75, {13, 16, 19, 26}},
+                                 {12, {16, 20, 24, 32}},
+                                 {14.25, {19, 24, 28, 38}},
+                                 {24, {32, 40, 48, 64}},
+                                 {48, {64, 80, 96, 128}}};
+
+// The column of the tables above for a resolution.
+std::size_t DpiColumn(int dpi)
+{
+    const auto* found = std::find(std::begin(kDpis), std::end(kDpis), dpi);
+    if (found == std::end(kDpis)) throw std::invalid_argument("no figures at this dpi");
+    return static_cast<std::size_t>(found - std::begin(kDpis));
+}
+
+int FontPixels(double points, int dpi)
+{
+    for (const Sized& size : kFontPixels) {
+        if (size.points == points) return size.pixels[DpiColumn(dpi)];
+    }
+    throw std::invalid_argument("no figures for this font size");
+}
 
 const wchar_t* ClassFor(ControlKind kind)
 {
@@ -121,11 +216,10 @@ TEST_F(DesignTest, every_control_is_as_designed)
         const HWND box = control(design);
         ASSERT_TRUE(box);
         EXPECT_EQ(ClassOf(box), ClassFor(design.kind));
-        EXPECT_EQ(PlaceOf(box), tolbrek::PixelsFromTwips(design.place, dpi()));
         EXPECT_EQ(Text(box), design.caption);
 
         const LOGFONTW font = FontOf(box);
-        EXPECT_EQ(font.lfHeight, -std::lround(design.points * dpi() / 72));
+        EXPECT_EQ(font.lfHeight, -FontPixels(design.points, dpi()));
         EXPECT_EQ(font.lfWeight, design.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_EQ(font.lfItalic != 0, design.italic);
         EXPECT_TRUE(!font.lfUnderline && !font.lfStrikeOut);
@@ -151,6 +245,14 @@ TEST_F(DesignTest, every_control_is_as_designed)
         if (design.field) {
             EXPECT_GT(SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 32767);
         }
+    }
+}
+
+TEST_F(DesignTest, every_control_stands_where_the_design_puts_it)
+{
+    const std::size_t column = DpiColumn(dpi());
+    for (const Placed& placed : kPlaced) {
+        EXPECT_EQ(PlaceOf(control(placed.id)), placed.at[column]) << placed.id;
     }
 }
 
@@ -327,7 +429,7 @@ TEST_F(DesignTest, a_new_resolution_scales_every_control)
     for (const ControlDesign& design : kWindowDesign) {
         SCOPED_TRACE(std::string(design.name));
         EXPECT_EQ(PlaceOf(control(design)), tolbrek::PixelsFromTwips(design.place, doubled));
-        EXPECT_EQ(FontOf(control(design)).lfHeight, -std::lround(design.points * doubled / 72));
+        EXPECT_EQ(FontOf(control(design)).lfHeight, tolbrek::FontHeight(design.points, doubled));
     }
     SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi(), dpi()),
                  reinterpret_cast<LPARAM>(&suggested));

@@ -96,8 +96,11 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
     if (design.background) {
         state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
     }
+    // The system names a control after its text: a button needs no hook for
+    // the name it has. Under wine a subclassed control costs two requests
+    // to the wine server for each message it is sent.
     ControlHooks& hooks = state.hooks[index];
-    if (design.kind != ControlKind::Label)
+    if (design.kind != ControlKind::Label && design.accessibleName != design.caption)
         hooks.accessibleName = WideFromUtf8(design.accessibleName);
     hooks.helpPanel = design.kind == ControlKind::HelpPanel;
     if (!hooks.accessibleName.empty() || hooks.helpPanel) HookControl(control, hooks);

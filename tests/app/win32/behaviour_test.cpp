@@ -98,17 +98,24 @@ private:
 
 using BehaviourTest = WindowFixture;
 
-TEST_F(BehaviourTest, each_data_field_is_named_by_its_caption_for_screen_readers)
+TEST_F(BehaviourTest, every_control_but_a_label_is_named_for_screen_readers)
 {
     CoInitialize(nullptr);
-    for (const auto& [field, name] : {std::pair{IDC_TXTBULWT, "Bullet Weight Grains"},
-                                      {IDC_TXTPDRCHG, "Powder Charge Grains"},
-                                      {IDC_TXTVEL, "Velocity (FPS)"},
-                                      {IDC_TXTGUNWT, "Weight of Gun (Lbs)"},
-                                      {IDC_TXTCALUC, "Free Recoil Energy Calculated (LbFt)"},
-                                      {IDC_TXTENERGY, "Muzzle Energy Calculated (LbFt)"},
-                                      {IDC_TXTCALIB, "Cartridge Caliber"}}) {
-        EXPECT_EQ(AccessibleName(control(field)), name);
+    for (const auto& [id, name] : {std::pair{IDC_TXTBULWT, "Bullet Weight Grains"},
+                                   {IDC_TXTPDRCHG, "Powder Charge Grains"},
+                                   {IDC_TXTVEL, "Velocity (FPS)"},
+                                   {IDC_TXTGUNWT, "Weight of Gun (Lbs)"},
+                                   {IDC_TXTCALUC, "Free Recoil Energy Calculated (LbFt)"},
+                                   {IDC_TXTENERGY, "Muzzle Energy Calculated (LbFt)"},
+                                   {IDC_TXTCALIB, "Cartridge Caliber"},
+                                   {IDC_LIST1, "Load List"},
+                                   {IDC_TEXT1, "Help: Populate List and Save Data"},
+                                   {IDC_TEXT2, "Note: Notepad will open minimized"},
+                                   {IDC_CMDCALC, "Calculate"},
+                                   {IDC_CMDCLEAR, "Clear All"},
+                                   {IDC_CMDPOPULATE, "Populate List"},
+                                   {IDC_CMDSAVE, "Save Data"}}) {
+        EXPECT_EQ(AccessibleName(control(id)), name) << id;
     }
     CoUninitialize();
 }

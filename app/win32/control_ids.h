@@ -54,8 +54,10 @@ inline constexpr std::array<NamedControlId, 28> kControlIds = {{
 }};
 // clang-format on
 
-// The id of the design's control of this name; 0 where there is none.
-constexpr int ControlIdOf(std::string_view name)
+// The id of the design's control of this name; 0 where there is none. Only
+// for the compiler: at run time a control is found by its id or its place
+// in the design, never by a name.
+consteval int ControlIdOf(std::string_view name)
 {
     for (const NamedControlId& control : kControlIds) {
         if (control.name == name) return control.id;
@@ -64,7 +66,7 @@ constexpr int ControlIdOf(std::string_view name)
 }
 
 // The ids in the design's order.
-inline constexpr std::array<int, kWindowDesign.size()> kIdsInDesignOrder = [] {
+inline constexpr std::array<int, kWindowDesign.size()> kIdsInDesignOrder = []() consteval {
     std::array<int, kWindowDesign.size()> ids{};
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
         ids[index] = ControlIdOf(kWindowDesign[index].name);

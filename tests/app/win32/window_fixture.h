@@ -45,9 +45,11 @@ protected:
 
     static HWND window() { return Shared().window->handle(); }
     static HWND control(int id) { return GetDlgItem(window(), id); }
+    // `design` is one of kWindowDesign's own entries.
     static HWND control(const tolbrek::ControlDesign& design)
     {
-        return control(tolbrek::ControlIdOf(design.name));
+        return control(
+            tolbrek::ControlId(static_cast<std::size_t>(&design - tolbrek::kWindowDesign.data())));
     }
     static int dpi() { return static_cast<int>(GetDpiForWindow(window())); }
     static const std::vector<std::string>& opened() { return Shared().opened; }

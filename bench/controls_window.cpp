@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "control_class.h"
+#include "controls.h"
 #include "window_design.h"
 
 namespace {

@@ -6,7 +6,11 @@
 // (controls_window.exe), alternating in one session; and the size of each
 // stripped program.
 //
-//   win32_startup_bench [runs]        (default 30; the programs lie beside it)
+//   win32_startup_bench [runs] [other.exe ...]
+//
+// runs defaults to 30; the programs lie beside it. Each other program there
+// (an earlier tolbrek.exe, say) is measured in the same session too, so that
+// a change is seen against the same machine load.
 
 #include <windows.h>
 
@@ -15,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -85,35 +90,42 @@ int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
     struct Mode {
-        const wchar_t* label;
-        const wchar_t* program;
+        std::wstring label;
+        std::wstring program;
         const wchar_t* argument;
     };
-    constexpr Mode kModes[] = {{L"bare", L"bare_window.exe", L""},
+    std::vector<Mode> modes = {{L"bare", L"bare_window.exe", L""},
                                {L"caption", L"bare_window.exe", L"caption"},
                                {L"controls", L"controls_window.exe", L""},
                                {L"tolbrek", L"tolbrek.exe", L""}};
-    constexpr int kCount = 4;
-    constexpr int kTolbrek = kCount - 1;
-    std::vector<double> times[kCount];
-    std::vector<double> memory[kCount];
-    for (const Mode& mode : kModes) RunOnce(Beside(mode.program), mode.argument);  // warm up
+    constexpr std::size_t kTolbrek = 3;
+    for (int other = 2; other < argc; ++other) {
+        const std::wstring name(argv[other], argv[other] + std::strlen(argv[other]));
+        modes.push_back({name.substr(0, name.find_last_of(L'.')), name, L""});
+    }
+    const std::size_t count = modes.size();
+    std::vector<std::vector<double>> times(count);
+    std::vector<std::vector<double>> memory(count);
+    for (const Mode& mode : modes) RunOnce(Beside(mode.program.c_str()), mode.argument);  // warm up
     for (int run = 0; run < runs; ++run) {
-        for (int i = 0; i < kCount; ++i) {
-            const Sample sample = RunOnce(Beside(kModes[i].program), kModes[i].argument);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Sample sample = RunOnce(Beside(modes[i].program.c_str()), modes[i].argument);
             times[i].push_back(sample.milliseconds);
             memory[i].push_back(sample.peakKibibytes);
         }
     }
     std::printf("%d runs each, alternating, medians\n", runs);
-    for (int i = 0; i < kCount; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         std::printf("%-8ls start to first paint %7.1f ms   peak working set %7.0f KiB\n",
-                    kModes[i].label, Median(times[i]), Median(memory[i]));
+                    modes[i].label.c_str(), Median(times[i]), Median(memory[i]));
     }
-    for (int reference = 0; reference < kTolbrek; ++reference) {
-        std::printf("tolbrek / %-8ls: time %.2fx, memory %.2fx   (goal against bare: <= 1.20x)\n",
-                    kModes[reference].label, Median(times[kTolbrek]) / Median(times[reference]),
-                    Median(memory[kTolbrek]) / Median(memory[reference]));
+    for (std::size_t measured = kTolbrek; measured < count; ++measured) {
+        for (std::size_t reference = 0; reference < kTolbrek; ++reference) {
+            std::printf("%-8ls / %-8ls: time %.2fx, memory %.2fx\n", modes[measured].label.c_str(),
+                        modes[reference].label.c_str(),
+                        Median(times[measured]) / Median(times[reference]),
+                        Median(memory[measured]) / Median(memory[reference]));
+        }
     }
     std::printf("stripped: tolbrek.exe %.0f KiB (goal < 1 MB), bare_window.exe %.0f KiB\n",
                 FileKibibytes(Beside(L"tolbrek.exe")), FileKibibytes(Beside(L"bare_window.exe")));

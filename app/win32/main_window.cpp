@@ -6,15 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "caption_painter.h"
 #include "colour_ref.h"
-#include "control_class.h"
-#include "control_hooks.h"
 #include "control_ids.h"
-#include "design_fonts.h"
-#include "first_line_field.h"
-#include "first_position.h"
-#include "gdi_holders.h"
+#include "controls.h"
+#include "painting.h"
 #include "resource_ids.h"
 #include "wide_text.h"
 #include "win32_view.h"
@@ -97,8 +92,11 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
     if (design.background) {
         state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
     }
+    // The system names a control after its text: a button needs no hook for
+    // the name it has. Under wine a subclassed control costs two requests
+    // to the wine server for each message it is sent.
     ControlHooks& hooks = state.hooks[index];
-    if (design.kind != ControlKind::Label)
+    if (design.kind != ControlKind::Label && design.accessibleName != design.caption)
         hooks.accessibleName = WideFromUtf8(design.accessibleName);
     hooks.helpPanel = design.kind == ControlKind::HelpPanel;
     if (!hooks.accessibleName.empty() || hooks.helpPanel) HookControl(control, hooks);
@@ -122,7 +120,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
     }
     state.view.emplace(window);
     state.commands.emplace(*state.view, std::move(state.services));
-    state.focus = GetDlgItem(window, ControlId("txtBulwt"));
+    state.focus = GetDlgItem(window, IDC_TXTBULWT);
     return TRUE;
 }
 
@@ -292,6 +290,42 @@ void RegisterWindowClass(HINSTANCE instance)
 }
 
 }  // namespace
+
+namespace {
+
+// How far to move [low, high) to lie within [first, last), the start winning.
+LONG ShiftInto(LONG low, LONG high, LONG first, LONG last)
+{
+    LONG shift = 0;
+    if (high > last) shift = last - high;
+    if (low + shift < first) shift = first - low;
+    return shift;
+}
+
+}  // namespace
+
+RECT KeptInside(const RECT& window, const RECT& workArea)
+{
+    RECT kept = window;
+    OffsetRect(&kept, ShiftInto(window.left, window.right, workArea.left, workArea.right),
+               ShiftInto(window.top, window.bottom, workArea.top, workArea.bottom));
+    return kept;
+}
+
+RECT FirstWindowRect(DWORD style, DWORD extendedStyle, int dpi)
+{
+    const int left = PixelsFromTwips(kDesignLeftTwips, dpi);
+    const int top = PixelsFromTwips(kDesignTopTwips, dpi);
+    RECT window{left, top, left + PixelsFromTwips(kClientWidthTwips, dpi),
+                top + PixelsFromTwips(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&window, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return window;
+    }
+    return KeptInside(window, monitor.rcWork);
+}
 
 MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
     : m_state(std::make_unique<WindowState>(std::move(services)))

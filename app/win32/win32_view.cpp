@@ -48,7 +48,7 @@ HWND Win32View::control(LoadField field) const
 
 HWND Win32View::list() const
 {
-    const HWND found = GetDlgItem(m_window, ControlId("List1"));
+    const HWND found = GetDlgItem(m_window, IDC_LIST1);
     if (!found) ThrowWindowFailure("no load list");
     return found;
 }

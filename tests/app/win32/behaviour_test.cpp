@@ -95,24 +95,31 @@ private:
 
 using BehaviourTest = WindowFixture;
 
-TEST_F(BehaviourTest, each_data_field_is_named_by_its_caption_for_screen_readers)
+TEST_F(BehaviourTest, every_control_but_a_label_is_named_for_screen_readers)
 {
     CoInitialize(nullptr);
-    for (const auto& [field, name] : {std::pair{"txtBulwt", "Bullet Weight Grains"},
-                                      {"txtPdrchg", "Powder Charge Grains"},
-                                      {"txtVel", "Velocity (FPS)"},
-                                      {"txtGunwt", "Weight of Gun (Lbs)"},
-                                      {"txtCaluc", "Free Recoil Energy Calculated (LbFt)"},
-                                      {"txtEnergy", "Muzzle Energy Calculated (LbFt)"},
-                                      {"txtCalib", "Cartridge Caliber"}}) {
-        EXPECT_EQ(AccessibleName(control(field)), name);
+    for (const auto& [id, name] : {std::pair{IDC_TXTBULWT, "Bullet Weight Grains"},
+                                   {IDC_TXTPDRCHG, "Powder Charge Grains"},
+                                   {IDC_TXTVEL, "Velocity (FPS)"},
+                                   {IDC_TXTGUNWT, "Weight of Gun (Lbs)"},
+                                   {IDC_TXTCALUC, "Free Recoil Energy Calculated (LbFt)"},
+                                   {IDC_TXTENERGY, "Muzzle Energy Calculated (LbFt)"},
+                                   {IDC_TXTCALIB, "Cartridge Caliber"},
+                                   {IDC_LIST1, "Load List"},
+                                   {IDC_TEXT1, "Help: Populate List and Save Data"},
+                                   {IDC_TEXT2, "Note: Notepad will open minimized"},
+                                   {IDC_CMDCALC, "Calculate"},
+                                   {IDC_CMDCLEAR, "Clear All"},
+                                   {IDC_CMDPOPULATE, "Populate List"},
+                                   {IDC_CMDSAVE, "Save Data"}}) {
+        EXPECT_EQ(AccessibleName(control(id)), name) << id;
     }
     CoUninitialize();
 }
 
 TEST_F(BehaviourTest, the_focus_stays_where_it_was_when_the_window_is_left_and_regained)
 {
-    SetFocus(control("txtVel"));
+    SetFocus(control(IDC_TXTVEL));
     const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                        nullptr, nullptr, nullptr, nullptr);
     SetActiveWindow(other);
@@ -120,7 +127,7 @@ TEST_F(BehaviourTest, the_focus_stays_where_it_was_when_the_window_is_left_and_r
     ASSERT_NE(GetActiveWindow(), window());
     SetActiveWindow(window());
     Pump();
-    EXPECT_EQ(GetFocus(), control("txtVel"));
+    EXPECT_EQ(GetFocus(), control(IDC_TXTVEL));
     DestroyWindow(other);
 }
 
@@ -130,8 +137,8 @@ TEST_F(BehaviourTest, a_field_takes_a_long_paste_up_to_its_first_line_break)
 {
     const std::wstring longLine(40000, L'7');
     PutOnClipboard(window(), longLine + L"\r\nsecond line");
-    SendMessageW(control("txtCalib"), WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(control("txtCalib")), std::string(40000, '7'));
+    SendMessageW(control(IDC_TXTCALIB), WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(control(IDC_TXTCALIB)), std::string(40000, '7'));
 }
 
 // A line break of any kind ends a field's text, however the text arrives:
@@ -179,9 +186,9 @@ TEST_F(BehaviourTest, every_field_keeps_only_its_first_line_however_text_arrives
             const bool locked = design.kind == tolbrek::ControlKind::LockedTextBox;
             for (const Arrival& arrival : arrivals) {
                 if (locked && !arrival.lockedToo) continue;
-                SetText(control(design.name), "");
-                arrival.bring(control(design.name), L"A" + lineBreak + L"Forged A");
-                EXPECT_EQ(Text(control(design.name)), arrival.kept)
+                SetText(control(design), "");
+                arrival.bring(control(design), L"A" + lineBreak + L"Forged A");
+                EXPECT_EQ(Text(control(design)), arrival.kept)
                     << design.name << ", " << arrival.name << ", U+" << std::hex
                     << static_cast<int>(lineBreak[0]);
             }
@@ -191,26 +198,26 @@ TEST_F(BehaviourTest, every_field_keeps_only_its_first_line_however_text_arrives
 
 TEST_F(BehaviourTest, the_buttons_run_the_commands_over_the_controls)
 {
-    SetText(control("txtBulwt"), "150");
-    SetText(control("txtPdrchg"), "50");
-    SetText(control("txtVel"), "2800");
-    SetText(control("txtGunwt"), "8");
-    SetText(control("txtCalib"),
+    SetText(control(IDC_TXTBULWT), "150");
+    SetText(control(IDC_TXTPDRCHG), "50");
+    SetText(control(IDC_TXTVEL), "2800");
+    SetText(control(IDC_TXTGUNWT), "8");
+    SetText(control(IDC_TXTCALIB),
             "7,5\xC3\x97"
             "55 Schweiz \xC3\xA9");
-    Click("cmdCalc");
-    EXPECT_EQ(Text(control("txtCaluc")), "17.01   Ft. Lb.");
-    Click("cmdPopulate");
-    EXPECT_EQ(SendMessageW(control("List1"), LB_GETCOUNT, 0, 0), 8);
-    Click("cmdSave");
+    Click(IDC_CMDCALC);
+    EXPECT_EQ(Text(control(IDC_TXTCALUC)), "17.01   Ft. Lb.");
+    Click(IDC_CMDPOPULATE);
+    EXPECT_EQ(SendMessageW(control(IDC_LIST1), LB_GETCOUNT, 0, 0), 8);
+    Click(IDC_CMDSAVE);
     // The ANSI code page, 1252 under wine: one byte for each character.
     EXPECT_TRUE(
         ReportBytes().starts_with("Cartridge  7,5\xD7"
                                   "55 Schweiz \xE9\r\n\r\n150  Bullet"));
     EXPECT_EQ(opened(), std::vector<std::string>{report()});
-    Click("cmdClear");
-    EXPECT_EQ(Text(control("txtCalib")), "");
-    EXPECT_EQ(SendMessageW(control("List1"), LB_GETCOUNT, 0, 0), 8);
+    Click(IDC_CMDCLEAR);
+    EXPECT_EQ(Text(control(IDC_TXTCALIB)), "");
+    EXPECT_EQ(SendMessageW(control(IDC_LIST1), LB_GETCOUNT, 0, 0), 8);
 }
 
 // Keys pressed while a command is still at work (a save retrying its
@@ -227,22 +234,22 @@ TEST_F(BehaviourTest, keys_pressed_before_a_box_appears_do_not_answer_it)
     std::filesystem::create_directory(report());  // Save Data fails: one error box
     for (const auto& [keys, press] : early) {
         SetForegroundWindow(window());
-        SetFocus(control("cmdSave"));
+        SetFocus(control(IDC_CMDSAVE));
         Pump();
         const BoxWatch boxes(window());
         Press(press);
-        Click("cmdSave");
+        Click(IDC_CMDSAVE);
         EXPECT_EQ(boxes.seen(), 1) << keys << " answered the error box";
     }
     std::filesystem::remove(report());
 
     // Calculate with the gun weight alone missing: one warning.
-    SetText(control("txtBulwt"), "150");
-    SetText(control("txtPdrchg"), "50");
-    SetText(control("txtVel"), "2800");
-    SetFocus(control("cmdCalc"));
+    SetText(control(IDC_TXTBULWT), "150");
+    SetText(control(IDC_TXTPDRCHG), "50");
+    SetText(control(IDC_TXTVEL), "2800");
+    SetFocus(control(IDC_CMDCALC));
     const BoxWatch boxes(window());
     Press({VK_RETURN});
-    Click("cmdCalc");
+    Click(IDC_CMDCALC);
     EXPECT_EQ(boxes.seen(), 1) << "Return answered the warning";
 }

@@ -12,6 +12,7 @@
 
 #include "control_ids.h"
 #include "main_window.h"
+#include "recording_editor.h"
 #include "wide_text.h"
 #include "window_design.h"
 #include "window_text.h"
@@ -26,10 +27,10 @@ protected:
     void SetUp() override
     {
         for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
-            if (design.field) SetText(control(design.name), "");
+            if (design.field) SetText(control(design), "");
         }
-        SendMessageW(control("List1"), LB_RESETCONTENT, 0, 0);
-        Shared().opened.clear();
+        SendMessageW(control(IDC_LIST1), LB_RESETCONTENT, 0, 0);
+        Shared().editor->opened.clear();
         std::filesystem::remove(report());
         Pump();
     }
@@ -45,12 +46,22 @@ protected:
     }
 
     static HWND window() { return Shared().window->handle(); }
-    static HWND control(std::string_view name)
+    static HWND control(int id) { return GetDlgItem(window(), id); }
+    // `design` is one of kWindowDesign's own entries.
+    static HWND control(const tolbrek::ControlDesign& design)
     {
-        return GetDlgItem(window(), tolbrek::ControlId(name));
+        return control(
+            tolbrek::ControlId(static_cast<std::size_t>(&design - tolbrek::kWindowDesign.data())));
     }
     static int dpi() { return static_cast<int>(GetDpiForWindow(window())); }
-    static const std::vector<std::string>& opened() { return Shared().opened; }
+    static std::vector<std::string> opened()
+    {
+        std::vector<std::string> paths;
+        for (const RecordingEditor::Start& start : Shared().editor->opened) {
+            paths.push_back(start.path);
+        }
+        return paths;
+    }
     static std::string report() { return (Shared().folder / "Text.txt").string(); }
 
     static std::string Text(HWND control)
@@ -61,7 +72,7 @@ protected:
     {
         SetWindowTextW(control, tolbrek::WideFromUtf8(text).c_str());
     }
-    static void Click(std::string_view button)
+    static void Click(int button)
     {
         SendMessageW(control(button), BM_CLICK, 0, 0);
         Pump();
@@ -74,28 +85,17 @@ protected:
     }
 
 private:
-    class Opened final : public tolbrek::EditorLauncher {
-    public:
-        explicit Opened(std::vector<std::string>& opened) : m_opened(opened) {}
-        void open(const std::string& path, tolbrek::ProgramEnded) override
-        {
-            m_opened.push_back(path);
-        }
-
-    private:
-        std::vector<std::string>& m_opened;
-    };
-
     struct Window {
         Window()
             : folder(std::filesystem::temp_directory_path() /
                      ("tolbrek-window-" + std::to_string(std::random_device()())))
         {
             std::filesystem::create_directories(folder);
+            auto recording = std::make_unique<RecordingEditor>();
+            editor = recording.get();
             window = std::make_unique<tolbrek::MainWindow>(
                 GetModuleHandleW(nullptr),
-                tolbrek::CommandServices{tolbrek::MakeStandardFileService(),
-                                         std::make_unique<Opened>(opened),
+                tolbrek::CommandServices{tolbrek::MakeStandardFileService(), std::move(recording),
                                          [this] { return (folder / "Text.txt").string(); }});
             window->show(SW_SHOWNORMAL);
             Pump();
@@ -107,7 +107,7 @@ private:
             std::filesystem::remove_all(folder, ignored);
         }
         std::filesystem::path folder;
-        std::vector<std::string> opened;
+        RecordingEditor* editor = nullptr;  // owned by the window
         std::unique_ptr<tolbrek::MainWindow> window;
     };
 

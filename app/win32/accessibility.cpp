@@ -1,4 +1,4 @@
-#include "accessible_name.h"
+#include "accessibility.h"
 
 #include <oleacc.h>
 

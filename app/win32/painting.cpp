@@ -1,4 +1,6 @@
-#include "caption_painter.h"
+#include "painting.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 #include <climits>
@@ -9,8 +11,61 @@
 
 #include "colour_ref.h"
 #include "wide_text.h"
+#include "window_text.h"
 
 namespace tolbrek {
+
+namespace {
+
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Arial, or its metric twin where it is not installed (as under wine), so
+// that every caption keeps the width the window was laid out for.
+const wchar_t* FontFace()
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyW(wanted.lfFaceName, L"Arial");
+    bool found = false;
+    const HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found ? L"Arial" : L"Liberation Sans";
+}
+
+}  // namespace
+
+int FontHeight(double points, int dpi)
+{
+    // Exact in doubles for the design's quarter points and any whole dpi.
+    return -static_cast<int>(std::ceil(points * dpi / 72.0 - 0.5));
+}
+
+DesignFonts::DesignFonts(int dpi)
+{
+    const wchar_t* face = FontFace();
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        const ControlDesign& design = kWindowDesign[index];
+        for (std::size_t earlier = 0; earlier < index; ++earlier) {
+            const ControlDesign& other = kWindowDesign[earlier];
+            if (other.points == design.points && other.bold == design.bold &&
+                other.italic == design.italic) {
+                m_byControl[index] = m_byControl[earlier];
+                break;
+            }
+        }
+        if (m_byControl[index]) continue;
+        m_fonts.emplace_back(
+            CreateFontW(FontHeight(design.points, dpi), 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL,
+                        design.italic, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
+        m_byControl[index] = m_fonts.back().get();
+    }
+}
 
 namespace {
 
@@ -97,6 +152,27 @@ void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT fo
         top += step;
     }
     SelectObject(dc, previousFont);
+}
+
+void PaintHelpPanel(HWND panel)
+{
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(panel, &paint);
+    RECT client{};
+    GetClientRect(panel, &client);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(panel), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(panel)));
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    const std::wstring text = WindowText(panel);
+    RECT format{};
+    SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const HGDIOBJ previousFont = SelectObject(dc, GetWindowFont(panel));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+    EndPaint(panel, &paint);
 }
 
 }  // namespace tolbrek

@@ -32,9 +32,13 @@ xdotool windowfocus --sync "$window" key alt+F4
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "the installed program did not end"
 
-# The uninstaller hands over to a copy of itself and returns at once.
+# The uninstaller hands over to a copy of itself and returns at once: wait
+# until the copy has removed all three (folder, menu, entry), in any order.
 "$wine_run" "C:\\Program Files\\Tolbrek\\Uninstall.exe" /S || fail "the silent uninstall failed"
-for _ in $(seq 200); do [ -e "$folder" ] || break; sleep 0.1; done
+for _ in $(seq 200); do
+    [ ! -e "$folder" ] && [ ! -e "$menu" ] && ! registered && break
+    sleep 0.1
+done
 [ ! -e "$folder" ] || fail "the uninstall left $(ls -A "$folder")"
 [ ! -e "$menu" ] || fail "the uninstall left the Start-menu folder"
 registered && fail "the uninstall left the entry among the installed programs"

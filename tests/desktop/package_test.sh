@@ -53,7 +53,12 @@ zcat "$root/usr/share/doc/tolbrek/changelog.gz" | head -1 | grep -qF "tolbrek ($
 # to report when no call has a size the compiler knows. Stack clash probes
 # appear only in functions with large frames, so that flag is checked in the
 # compile commands too.
-hardening=$(hardening-check --nocfprotection --nofortify "$program") || fail "$hardening"
+# Debian 13's hardening-check also asks for AArch64's branch protection
+# (BTI and PAC), which no amd64 program can have; Debian 12's knows no such
+# check and refuses the option.
+skips=(--nocfprotection --nofortify)
+[[ "$(hardening-check --help 2>&1)" == *--nobranchprotection* ]] && skips+=(--nobranchprotection)
+hardening=$(hardening-check "${skips[@]}" "$program") || fail "$hardening"
 compiles=$(grep -E '"command": .* -o [^ ]*CMakeFiles/tolbrek(_qt_window|_app|_report|_load)?\.dir/' \
     "$build/compile_commands.json") || fail "no compile command of the program in $build"
 for flag in -fstack-protector-strong -fstack-clash-protection -fcf-protection -D_FORTIFY_SOURCE=2; do

@@ -113,7 +113,8 @@ fuzz() {
 # the folder, the time, the user, the umask or the locale: the time written
 # into archives, headers and installers is SOURCE_DATE_EPOCH, by default the
 # last commit's time, as Debian takes it. The umask is the one Debian builds
-# packages with: the folders of the .deb take their permissions from it.
+# packages with, for whatever else the tools create (the package's own
+# folders are 0755 under any umask).
 build_release() {
     export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
     export LC_ALL=C.UTF-8 TZ=UTC

@@ -1,6 +1,7 @@
 #include "load_commands.h"
 
 #include <optional>
+#include <utility>
 
 #include "command_guard.h"
 #include "load_formulas.h"
@@ -65,8 +66,8 @@ void LoadCommands::reportLate(Failure failure)
 void LoadCommands::showLateReports()
 {
     while (m_busy == 0 && !m_lateReports.empty()) {
-        const Failure failure = m_lateReports.front();
-        m_lateReports.erase(m_lateReports.begin());
+        const Failure failure = std::move(m_lateReports.front());
+        m_lateReports.pop_front();
         ++m_busy;
         ResumeNext([&] { m_view.reportError(failure); });
         --m_busy;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "command.h"
 #include "editor_launcher.h"
@@ -63,7 +63,7 @@ private:
     CommandServices m_services;
     // Commands and late reports under way, each possibly with a box up.
     int m_busy = 0;
-    std::vector<Failure> m_lateReports;
+    std::deque<Failure> m_lateReports;
 };
 
 }  // namespace tolbrek

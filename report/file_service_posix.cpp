@@ -120,7 +120,7 @@ public:
     // launcher gives its child the default back.
     PosixFileService()
     {
-        struct sigaction current{};
+        struct sigaction current = {};
         if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
             std::signal(SIGXFSZ, SIG_IGN);
         }
@@ -130,7 +130,7 @@ public:
     {
         ReportPlace place = OpenFolderOf(path);
         std::optional<mode_t> keptMode;
-        struct stat standing{};
+        struct stat standing = {};
         if (fstatat(place.folder.get(), place.name.c_str(), &standing, AT_SYMLINK_NOFOLLOW) == 0) {
             keptMode = judge(path, standing);
         } else if (errno != ENOENT) {

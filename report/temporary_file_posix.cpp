@@ -50,7 +50,7 @@ enum class LockOutcome { Taken, HeldElsewhere, Unsupported };
 // descriptor closes, however the process ends.
 LockOutcome LockWholeFile(int file, short type)
 {
-    struct flock lock{};
+    struct flock lock = {};
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
     if (fcntl(file, F_OFD_SETLK, &lock) == 0) return LockOutcome::Taken;
@@ -60,8 +60,8 @@ LockOutcome LockWholeFile(int file, short type)
 
 bool StillNamed(int folder, const char* name, int file)
 {
-    struct stat named{};
-    struct stat opened{};
+    struct stat named = {};
+    struct stat opened = {};
     return fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && fstat(file, &opened) == 0 &&
            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
 }
@@ -71,7 +71,7 @@ bool StillNamed(int folder, const char* name, int file)
 // only if the name still leads to it.
 void RemoveIfAbandoned(int folder, const char* name)
 {
-    struct stat seen{};
+    struct stat seen = {};
     if (fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode)) return;
     const Descriptor file(
         openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));

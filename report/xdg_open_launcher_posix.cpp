@@ -31,7 +31,7 @@ std::string FindOnPath(std::string_view program)
         folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
         if (folder.empty()) continue;
         std::string candidate = std::string(folder) + "/" + std::string(program);
-        struct stat info{};
+        struct stat info = {};
         if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
             access(candidate.c_str(), X_OK) == 0) {
             return candidate;

@@ -66,13 +66,15 @@ consteval int ControlIdOf(std::string_view name)
 }
 
 // The ids in the design's order.
-inline constexpr std::array<int, kWindowDesign.size()> kIdsInDesignOrder = []() consteval {
+consteval std::array<int, kWindowDesign.size()> IdsInDesignOrder()
+{
     std::array<int, kWindowDesign.size()> ids{};
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
         ids[index] = ControlIdOf(kWindowDesign[index].name);
     }
     return ids;
-}();
+}
+inline constexpr std::array<int, kWindowDesign.size()> kIdsInDesignOrder = IdsInDesignOrder();
 
 constexpr int ControlId(std::size_t designIndex)
 {

@@ -6,17 +6,10 @@
 
 namespace tolbrek {
 
-// A colour with red, green and blue channels, as the window design gives
-// it; a concept so that this library needs nothing of the design.
+// The colour as GDI takes it. Any colour with red, green and blue channels,
+// as the window design gives it: this library needs nothing of the design.
 template <typename Colour>
-concept RgbColour = requires(const Colour& colour) {
-    colour.red;
-    colour.green;
-    colour.blue;
-};
-
-// The colour as GDI takes it.
-constexpr COLORREF ColourRef(const RgbColour auto& colour)
+constexpr COLORREF ColourRef(const Colour& colour)
 {
     return RGB(colour.red, colour.green, colour.blue);
 }
@@ -24,7 +17,7 @@ constexpr COLORREF ColourRef(const RgbColour auto& colour)
 // The design's colour where it gives one, else the system's own colour
 // `standard` (COLOR_WINDOWTEXT, COLOR_WINDOW...), which follows the user's
 // settings.
-template <RgbColour Colour>
+template <typename Colour>
 COLORREF ColourRefOr(const std::optional<Colour>& colour, int standard)
 {
     return colour ? ColourRef(*colour) : GetSysColor(standard);

@@ -63,6 +63,10 @@ protected:
         return {};
     }
 
+    std::string fileBytes() const { return ScratchFolder::bytesOf(m_path); }
+
+    void writeFile(const std::string& bytes) const { ScratchFolder::write(m_path, bytes); }
+
 #ifndef _WIN32
     // What stands at the report's name is no file: it is refused and stays.
     void expectRefusedAsNoFile(const std::string& what)
@@ -74,10 +78,6 @@ protected:
         EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
     }
 #endif
-
-    std::string fileBytes() const { return ScratchFolder::bytesOf(m_path); }
-
-    void writeFile(const std::string& bytes) const { ScratchFolder::write(m_path, bytes); }
 
     // The names in the report's folder, sorted: a save leaves nothing
     // behind but the report.
@@ -385,7 +385,7 @@ TEST_F(SaveReportTest, a_link_at_the_report_name_is_replaced_and_its_target_left
         save(WorkedLoadList());
         EXPECT_FALSE(fs::is_symlink(m_path)) << target;
         EXPECT_EQ(fileBytes().size(), 188u);
-        struct stat report{};
+        struct stat report = {};
         stat(m_path.c_str(), &report);
         EXPECT_EQ(report.st_mode & 0777, 0666 & ~mask);
     }

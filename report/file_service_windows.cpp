@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "file_service_windows.h"
+#include "scoped.h"
 #include "wide_text.h"
 #include "windows_failure.h"
 
@@ -62,13 +63,67 @@ bool IsTemporaryName(std::wstring_view candidate, const std::wstring& name)
         digits, [](wchar_t c) { return kHexDigits.find(c) != std::wstring_view::npos; });
 }
 
+// The path the system resolves an open file or folder to, links followed;
+// empty where it cannot tell.
+std::wstring FinalPath(HANDLE handle)
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size =
+            GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (size == 0) return {};
+        if (size < path.size()) {
+            path.resize(size);
+            return path;
+        }
+        path.resize(size);
+    }
+}
+
+// Removes one name found beside the report if it is provably a temporary
+// file that a killed save left there: what it opens is a plain file with
+// one link, standing at that very name in the report's folder, not a link
+// to a file elsewhere (wine shows a symbolic link to a file as the file
+// itself, and deletes the link's target through its handle). It is judged
+// and deleted through one handle, so nothing can be put in its place in
+// between; the handle shares nothing, so a running save, which holds its
+// file open, keeps it.
+void RemoveIfAbandoned(const std::wstring& folder, const std::wstring& folderPath,
+                       const std::wstring& name)
+{
+    const ScopedHandle file(CreateFileW((folder + name).c_str(), DELETE | FILE_READ_ATTRIBUTES, 0,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT,
+                                        nullptr));
+    if (!file) return;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file.get(), &information) ||
+        (information.dwFileAttributes &
+         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0 ||
+        information.nNumberOfLinks != 1) {
+        return;
+    }
+    const std::wstring expected = folderPath + (folderPath.ends_with(L'\\') ? L"" : L"\\") + name;
+    const std::wstring found = FinalPath(file.get());
+    if (found.empty() ||
+        CompareStringOrdinal(found.c_str(), static_cast<int>(found.size()), expected.c_str(),
+                             static_cast<int>(expected.size()), TRUE) != CSTR_EQUAL) {
+        return;
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition);
+}
+
 // Removes the temporary files that saves killed before their end left
-// beside the report. A running save holds its file open without
-// FILE_SHARE_DELETE, so deleting it fails with a sharing violation and it
-// stays; so does anything else that will not go. The search pattern may
-// also match short names: each name found is checked whole.
+// beside the report, and nothing else (RemoveIfAbandoned). The search
+// pattern may also match short names: each name found is checked whole.
 void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstring& name)
 {
+    const ScopedHandle folderHandle(
+        CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const std::wstring folderPath = folderHandle ? FinalPath(folderHandle.get()) : std::wstring();
+    if (folderPath.empty()) return;
     const std::wstring pattern = folder + L"." + name + L".*" + std::wstring(kTemporaryEnd);
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
@@ -77,7 +132,7 @@ void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstrin
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             IsTemporaryName(found.cFileName, name)) {
-            DeleteFileW((folder + found.cFileName).c_str());
+            RemoveIfAbandoned(folder, folderPath, found.cFileName);
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);

@@ -37,12 +37,12 @@ struct ControlHooks {
 bool HookControl(HWND control, const ControlHooks& hooks);
 
 // Keeps a field's edit control to one line, as the Qt window keeps its
-// fields: text holding a line break of any kind (IsLineBreak) keeps only
-// what comes before the first one. Called at every change of the control's
-// text (EN_CHANGE), so it holds however the text arrived: set, pasted with
-// Ctrl+V or from the menu, typed, or from an input method. The edit control
-// itself cuts a paste only at LF. The selection stays where it was, within
-// what is kept.
+// fields: text arriving with a line break of any kind (IsLineBreak) brings
+// only its first line, and the field keeps its own text around it
+// (KeptLine). Called at every change of the control's text (EN_CHANGE), so
+// it holds however the text arrived: set, pasted with Ctrl+V or from the
+// menu, typed, or from an input method. The edit control itself cuts a
+// paste only at LF.
 void KeepFirstLine(HWND edit);
 
 }  // namespace tolbrek

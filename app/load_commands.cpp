@@ -6,6 +6,7 @@
 #include "command_guard.h"
 #include "load_formulas.h"
 #include "load_summary.h"
+#include "quoted_text.h"
 #include "result_display.h"
 #include "save_report.h"
 #include "window_view.h"
@@ -28,7 +29,7 @@ std::string IncompleteLineNotice(const std::string& path, const IncompleteLine& 
     return "The report is saved in " + path +
            ", but some characters cannot be written in its encoding and stand there as \"?\". "
            "The first line concerned is line " +
-           std::to_string(line.index + 1) + ":\n\n" + line.text;
+           std::to_string(line.index + 1) + ":\n\n" + QuotedText(line.text);
 }
 
 }  // namespace
@@ -40,7 +41,6 @@ LoadCommands::LoadCommands(WindowView& view, CommandServices services)
 
 void LoadCommands::run(Command command)
 {
-    ++m_busy;
     RunGuarded(m_view, [this, command] {
         switch (command) {
             case Command::Calculate:
@@ -53,25 +53,6 @@ void LoadCommands::run(Command command)
                 return saveData();
         }
     });
-    --m_busy;
-    showLateReports();
-}
-
-void LoadCommands::reportLate(Failure failure)
-{
-    m_lateReports.push_back(std::move(failure));
-    showLateReports();
-}
-
-void LoadCommands::showLateReports()
-{
-    while (m_busy == 0 && !m_lateReports.empty()) {
-        const Failure failure = std::move(m_lateReports.front());
-        m_lateReports.pop_front();
-        ++m_busy;
-        ResumeNext([&] { m_view.reportError(failure); });
-        --m_busy;
-    }
 }
 
 // A field that cannot be read counts as empty: a failed test goes on with
@@ -141,7 +122,7 @@ void LoadCommands::saveData()
                                              m_services.fallbackReportPath, m_services.narrow);
     const std::string& path = report.path;
     m_services.editor->open(path, [this, path](int status) {
-        if (status != 0) reportLate(EditorFailure(status, path));
+        if (status != 0) ResumeNext([&] { m_view.showLateFailure(EditorFailure(status, path)); });
     });
     if (report.firstIncompleteLine) {
         m_view.showMessage(IncompleteLineNotice(path, *report.firstIncompleteLine));

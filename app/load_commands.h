@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,18 +51,9 @@ public:
 
 private:
     void warnIfEmpty(LoadField field, const char* message);
-    // A failure heard after its command ended (how the editor ended). A
-    // box that pops up over another one, Calculate's warnings say, is lost
-    // in the flurry: it is shown once no command and no other late report
-    // has a box up.
-    void reportLate(Failure failure);
-    void showLateReports();
 
     WindowView& m_view;
     CommandServices m_services;
-    // Commands and late reports under way, each possibly with a box up.
-    int m_busy = 0;
-    std::deque<Failure> m_lateReports;
 };
 
 }  // namespace tolbrek

@@ -107,6 +107,10 @@ inline constexpr int kClientHeightTwips = 10095;
 // Where the top-left corner of the client area is first placed on the screen.
 inline constexpr int kDesignLeftTwips = 7470;
 inline constexpr int kDesignTopTwips = 1395;
+// Where a failure heard after its command ended is shown: the room below
+// the help panels, as wide as they are, down to the foot of Clear All. No
+// control stands there, so the notice hides nothing the user works with.
+inline constexpr Twips kLateNoticePlace{3240, 7320, 4815, 2655};
 
 // The help panel's seven lines, each ending in CR LF.
 inline constexpr std::string_view kHelpText =

@@ -21,6 +21,11 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // The box that reports an error that escaped a command (see ErrorReportText).
     virtual void reportError(const Failure& failure) = 0;
+    // Reports a failure heard after its command ended (how the editor
+    // ended), where it cannot take the keyboard from the field the user is
+    // typing in, until the user dismisses it; the same failure heard again
+    // is shown once, with its count.
+    virtual void showLateFailure(const Failure& failure) = 0;
     // The decimal separator of the user's locale.
     virtual std::string decimalSeparator() const = 0;
 };

@@ -1,20 +1,19 @@
 #include "box_input_guard.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace tolbrek {
 
 namespace {
 
-bool IsUserInput(QEvent::Type type)
+bool IsPress(QEvent::Type type)
 {
     switch (type) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
             return true;
         default:
@@ -28,7 +27,6 @@ bool IsUserInput(QEvent::Type type)
 // watches everything the application delivers while the box is up.
 BoxInputGuard::BoxInputGuard(QWidget& box) : m_box(box)
 {
-    m_age.start();
     qApp->installEventFilter(this);
 }
 
@@ -39,9 +37,12 @@ BoxInputGuard::~BoxInputGuard()
 
 bool BoxInputGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!IsUserInput(event->type()) || m_age.elapsed() >= kDeafMilliseconds) return false;
+    if (watched == &m_box && event->type() == QEvent::Show) m_shown.start();
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && (widget == &m_box || m_box.isAncestorOf(widget));
+    if (!widget || (widget != &m_box && !m_box.isAncestorOf(widget))) return false;
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (key && m_repeats.isRepeat(static_cast<const QKeyEvent&>(*event))) return true;
+    return IsPress(event->type()) && (!m_shown.isValid() || m_shown.elapsed() < kDeafMilliseconds);
 }
 
 }  // namespace tolbrek

@@ -3,14 +3,19 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include "key_repeats.h"
+
 namespace tolbrek {
 
 // Keeps a message box from being answered by keys and clicks that were
 // meant for the window: a second Return pressed on a button, or Alt+F4,
-// before the box appeared would otherwise close it unseen, and a failure
-// whose only sign is the box would pass for success. For its first moments
-// the box drops every key and click that reaches it, those queued before it
-// appeared included; no person reads a box and answers it that fast.
+// just before the box appeared would otherwise close it unseen, and a
+// failure whose only sign is the box would pass for success. Until the box
+// has been shown for a moment it drops every press of a key or a mouse
+// button that reaches it, those queued before it appeared included; no
+// person reads a box and answers it that fast. A key held down answers
+// nothing: its repeats are dropped however long the box has been up
+// (KeyRepeats). Releases pass: one alone answers nothing.
 class BoxInputGuard final : public QObject {
 public:
     explicit BoxInputGuard(QWidget& box);
@@ -18,7 +23,7 @@ public:
     BoxInputGuard(const BoxInputGuard&) = delete;
     BoxInputGuard& operator=(const BoxInputGuard&) = delete;
 
-    // How long the box takes no input after it is made.
+    // How long the box takes no input once it is shown.
     static constexpr qint64 kDeafMilliseconds = 400;
 
 protected:
@@ -26,7 +31,8 @@ protected:
 
 private:
     QWidget& m_box;
-    QElapsedTimer m_age;
+    QElapsedTimer m_shown;  // started when the box is shown
+    KeyRepeats m_repeats;
 };
 
 }  // namespace tolbrek

@@ -9,6 +9,7 @@
 
 #include "first_line_validator.h"
 #include "font_fallback.h"
+#include "key_repeats.h"
 
 namespace tolbrek {
 
@@ -132,6 +133,7 @@ QPushButton* BuildButton(const ControlDesign& design, QWidget& window)
     auto* button = Make<QPushButton>(design, window);
     SetColours(*button, design, QPalette::ButtonText);
     button->setAutoDefault(true);
+    new OncePerPress(*button);
     button->setText(TextOf(design.caption));
     return button;
 }

@@ -7,6 +7,7 @@
 
 #include "box_input_guard.h"
 #include "command_guard.h"
+#include "late_failure_notice.h"
 #include "window_design.h"
 
 namespace tolbrek {
@@ -25,7 +26,8 @@ void ShowBox(QWidget& parent, QMessageBox::Icon icon, const std::string& text)
 
 }  // namespace
 
-FormView::FormView(const WindowControls& controls, QWidget& window) : m_window(window)
+FormView::FormView(const WindowControls& controls, QWidget& window, LateFailureNotice& notice)
+    : m_window(window), m_notice(notice)
 {
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
         const ControlDesign& design = kWindowDesign[index];
@@ -76,6 +78,11 @@ void FormView::showMessage(const std::string& text)
 void FormView::reportError(const Failure& failure)
 {
     ShowBox(m_window, QMessageBox::Warning, ErrorReportText(failure));
+}
+
+void FormView::showLateFailure(const Failure& failure)
+{
+    m_notice.add(QString::fromStdString(ErrorReportText(failure)));
 }
 
 std::string FormView::decimalSeparator() const

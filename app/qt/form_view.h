@@ -11,12 +11,14 @@ class QWidget;
 
 namespace tolbrek {
 
+class LateFailureNotice;
+
 // The commands' view of the Qt window: the line edits that hold the load's
 // fields and the list box, as the window design places them, and Qt's
-// message boxes over the window.
+// message boxes over the window, and its notice of late failures.
 class FormView final : public WindowView {
 public:
-    FormView(const WindowControls& controls, QWidget& window);
+    FormView(const WindowControls& controls, QWidget& window, LateFailureNotice& notice);
 
     std::string text(LoadField field) const override;
     void setText(LoadField field, const std::string& text) override;
@@ -25,6 +27,7 @@ public:
     std::string line(std::size_t index) const override;
     void showMessage(const std::string& text) override;
     void reportError(const Failure& failure) override;
+    void showLateFailure(const Failure& failure) override;
     std::string decimalSeparator() const override;
 
 private:
@@ -34,6 +37,7 @@ private:
     std::array<QLineEdit*, std::size_t(LoadField::Energy) + 1> m_fields{};
     QListWidget* m_list = nullptr;
     QWidget& m_window;
+    LateFailureNotice& m_notice;
 };
 
 }  // namespace tolbrek

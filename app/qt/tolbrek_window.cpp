@@ -31,7 +31,8 @@ Slot SlotFor(Command command)
 TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
     : QWidget(parent),
       m_controls(BuildWindowControls(*this)),
-      m_view(m_controls, *this),
+      m_notice(new LateFailureNotice(*this)),
+      m_view(m_controls, *this, *m_notice),
       m_commands(m_view, std::move(services))
 {
     const QString title = QString::fromUtf8(kWindowTitle.data(), qsizetype(kWindowTitle.size()));

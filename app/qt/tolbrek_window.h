@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "form_view.h"
+#include "late_failure_notice.h"
 #include "load_commands.h"
 #include "window_controls.h"
 
@@ -30,6 +31,7 @@ public slots:
 
 private:
     const WindowControls m_controls;
+    LateFailureNotice* m_notice;  // a child of the window
     FormView m_view;
     LoadCommands m_commands;
 };

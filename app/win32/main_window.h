@@ -47,8 +47,13 @@ RECT KeptInside(const RECT& window, const RECT& workArea);
 // show the whole window there.
 RECT FirstWindowRect(DWORD style, DWORD extendedStyle, int dpi);
 
-// Runs the window's event loop until the window is closed. Tab, Shift+Tab,
-// Enter and Esc go through the dialog manager, as in a dialog box.
+// Hands a message taken from the thread's queue to where it goes. Tab,
+// Shift+Tab, Enter and Esc go through the dialog manager, as in a dialog
+// box; a held Return presses a button once.
+void DeliverMessage(HWND window, MSG& message);
+
+// Runs the window's event loop until the window is closed, each message
+// delivered by DeliverMessage.
 int RunEventLoop(HWND window);
 
 }  // namespace tolbrek

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "box_input_guard.h"
 #include "command_guard.h"
 #include "control_ids.h"
 #include "wide_text.h"
@@ -17,24 +18,6 @@ namespace {
 [[noreturn]] void ThrowWindowFailure(const std::string& what)
 {
     ThrowLastError(what, ERROR_INVALID_WINDOW_HANDLE);
-}
-
-// Keys and clicks given before a box appears were meant for the window,
-// not for the box: left queued, a Return or an Alt+F4 pressed while a save
-// was still at work would answer the box the moment it appeared, and a
-// failure it reports would pass unseen. A click becomes a message for the
-// window's client area or its frame only as it is taken from the queue:
-// both kinds go.
-void DiscardQueuedInput()
-{
-    constexpr std::pair<UINT, UINT> kInput[] = {{WM_KEYFIRST, WM_KEYLAST},
-                                                {WM_MOUSEFIRST, WM_MOUSELAST},
-                                                {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
-    MSG message;
-    for (const auto& [first, last] : kInput) {
-        while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) {
-        }
-    }
 }
 
 }  // namespace
@@ -95,7 +78,7 @@ std::string Win32View::line(std::size_t index) const
 // error box.
 void Win32View::showBox(const std::string& text, UINT icon) const
 {
-    DiscardQueuedInput();
+    const BoxInputGuard guard(m_window);
     if (!MessageBoxW(m_window, WideFromUtf8(text).c_str(), L"Tolbrek", MB_OK | icon)) {
         ThrowWindowFailure("could not show a message");
     }
@@ -109,6 +92,13 @@ void Win32View::showMessage(const std::string& text)
 void Win32View::reportError(const Failure& failure)
 {
     showBox(ErrorReportText(failure), MB_ICONWARNING);
+}
+
+// Notepad is let go once started, so Windows hears of no failure late;
+// should a launcher report one, it is a box like any error.
+void Win32View::showLateFailure(const Failure& failure)
+{
+    reportError(failure);
 }
 
 std::string Win32View::decimalSeparator() const

@@ -20,6 +20,7 @@ public:
     std::string line(std::size_t index) const override;
     void showMessage(const std::string& text) override;
     void reportError(const Failure& failure) override;
+    void showLateFailure(const Failure& failure) override;
     std::string decimalSeparator() const override;
 
 private:

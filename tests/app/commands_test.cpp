@@ -130,32 +130,22 @@ TEST_F(CommandsTest, save_data_reports_each_failure_and_keeps_the_list)
 }
 
 // The editor is never waited for; a failure it ends with comes later, as a
-// report that names the saved file and says that it is saved, never that
-// a command was stopped. Heard while Calculate's warnings are up, it waits
-// for the last of them.
-TEST_F(CommandsTest, an_editor_that_ends_with_a_failure_is_reported_once_no_box_is_up)
+// late report that names the saved file and says that it is saved, never
+// that a command was stopped.
+TEST_F(CommandsTest, an_editor_that_ends_with_a_failure_is_reported_late_naming_the_report)
 {
     run(Command::SaveData);
     ASSERT_EQ(m_editor->opened.size(), 1u);
     m_editor->opened[0].ended(0);
+    EXPECT_TRUE(m_view.lateFailures.empty());
+    m_editor->opened[0].ended(3);
+    ASSERT_EQ(m_view.lateFailures.size(), 1u);
     EXPECT_TRUE(m_view.errors.empty());
-    std::size_t errorsWhileWarning = 0;
-    m_view.whileMessageUp = [&] {
-        if (m_view.messages.size() == 1) m_editor->opened[0].ended(3);
-        errorsWhileWarning += m_view.errors.size();
-    };
-    m_view.fields.clear();
-    run(Command::Calculate);
-    EXPECT_EQ(m_view.messages.size(), 4u);
-    EXPECT_EQ(errorsWhileWarning, 0u);
-    ASSERT_EQ(m_view.errors.size(), 1u);
-    EXPECT_EQ(m_view.errors[0].number, 1007);
-    const std::string text = tolbrek::ErrorReportText(m_view.errors[0]);
+    EXPECT_EQ(m_view.lateFailures[0].number, 1007);
+    const std::string text = tolbrek::ErrorReportText(m_view.lateFailures[0]);
     EXPECT_NE(text.find("status 3) on " + m_report), std::string::npos) << text;
     EXPECT_NE(text.find("saved there in full"), std::string::npos) << text;
     EXPECT_EQ(text.find("stopped"), std::string::npos) << text;
-    m_editor->opened[0].ended(3);
-    EXPECT_EQ(m_view.errors.size(), 2u);
 }
 
 TEST_F(CommandsTest, no_report_place_means_nothing_is_written)

@@ -58,19 +58,31 @@ wait_until 100 test -s "$work/editor-saw" || true
 [ "$(sed -n 16p "$report")" = $'0  Muzzle Energy Foot Pounds\r' ] || fail "Clear All left a result"
 [ "$(wc -l <"$work/editor-arguments")" = 2 ] || fail "the editor should have started once per save"
 
+# Return held three seconds on Save Data (the keyboard repeating it all
+# the while) saves once and starts one editor.
+editor_starts() { wc -l <"$work/editor-arguments"; }
+before=$(editor_starts)
+xdotool keydown Return; sleep 3; xdotool keyup Return
+sleep 1
+[ "$(editor_starts)" = $((before + 1)) ] ||
+    fail "a held Return started the editor $(($(editor_starts) - before)) times"
+
 # A failing save, with Return pressed twice in quick succession on Save
-# Data: the second press must not close the error box unseen. Once the box
-# has been up a moment, Return answers it.
+# Data: the second press must not close the error box unseen, nor may the
+# repeats of a Return held on Save Data. Once the box has been up a
+# moment, Return answers it.
 rm "$report"
 mkdir "$report"
-keys --delay 30 Return Return
 two_windows() { [ "$(windows_named Tolbrek)" -ge 2 ]; }
-wait_until 50 two_windows || true
-sleep 0.5
-two_windows || fail "the error box of a failed save was closed by the second Return"
-keys Return
 one_window() { [ "$(windows_named Tolbrek)" -eq 1 ]; }
-wait_until 50 one_window || fail "Return did not answer the error box"
+for press in "key --delay 30 Return Return" "keydown Return sleep 2 keyup Return"; do
+    xdotool $press
+    wait_until 50 two_windows || true
+    sleep 0.5
+    two_windows || fail "the error box of a failed save was closed by: $press"
+    keys Return
+    wait_until 50 one_window || fail "Return did not answer the error box"
+done
 
 kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek is no longer running: $(cat "$work/program.log")"
 passed

@@ -47,6 +47,16 @@ start_x_server() {
     export DISPLAY=":$(head -1 "$work/display")"
 }
 
+# Starts openbox on the test's X server, as a desktop has a window manager,
+# with no configuration of the user's, and waits until it manages the
+# screen (it then answers which desktop is shown).
+start_window_manager() {
+    XDG_CONFIG_HOME="$work/openbox-config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_until 100 xdotool get_desktop >/dev/null 2>&1 ||
+        fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+
 # The X server of a build's wine, which wine-run --init started.
 use_wine_x_server() {
     export DISPLAY=":$(head -1 "$1/display")"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -35,12 +34,15 @@ public:
     {
         if (messagesFail) throw std::runtime_error("no box");
         messages.push_back(text);
-        if (whileMessageUp) whileMessageUp();
     }
     void reportError(const tolbrek::Failure& failure) override
     {
         if (messagesFail) throw std::runtime_error("no box");
         errors.push_back(failure);
+    }
+    void showLateFailure(const tolbrek::Failure& failure) override
+    {
+        lateFailures.push_back(failure);
     }
     std::string decimalSeparator() const override { return separator; }
 
@@ -48,6 +50,7 @@ public:
     std::vector<std::string> lines;
     std::vector<std::string> messages;
     std::vector<tolbrek::Failure> errors;
+    std::vector<tolbrek::Failure> lateFailures;
     std::string separator = ".";
 
     // Field reads and writes, in order, as "read Velocity".
@@ -56,8 +59,6 @@ public:
     std::set<tolbrek::LoadField> unwritable;
     std::size_t failingAppendAt = SIZE_MAX;
     bool messagesFail = false;
-    // Runs while a message box is up, as the event loop of a box does.
-    std::function<void()> whileMessageUp;
 
 private:
     void act(const char* what, tolbrek::LoadField field, bool fails) const

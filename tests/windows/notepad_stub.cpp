@@ -1,6 +1,8 @@
 // Stands in for Notepad: writes down the command line it was started with,
 // the window state it was asked for and where it was started from, to the
-// file named by TOLBREK_NOTEPAD_RECORD, then ends.
+// file named by TOLBREK_NOTEPAD_RECORD, then ends. A later start, while
+// that file stands, writes to the same name with ".2", ".3" and so on
+// after it, so that the starts can be counted.
 
 #include <windows.h>
 
@@ -37,5 +39,10 @@ int main()
     if (!file) return 2;
     std::fwrite(record.data(), 1, record.size(), file);
     std::fclose(file);
-    return MoveFileW(partial.c_str(), recordPath) ? 0 : 3;
+    if (MoveFileW(partial.c_str(), recordPath)) return 0;
+    for (int start = 2; start < 100; ++start) {
+        const std::wstring again = std::wstring(recordPath) + L"." + std::to_wstring(start);
+        if (MoveFileW(partial.c_str(), again.c_str())) return 0;
+    }
+    return 3;
 }

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "box_input_guard.h"
 #include "window_design.h"
 #include "window_fixture.h"
 
@@ -26,6 +27,19 @@ const QStringList kTabOrder = TabOrder();
 QString FocusName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
+}
+
+// Presses a key, lets the system repeat it a few times, lets it go.
+void HoldKey(QWidget& target, Qt::Key key)
+{
+    QTest::keyPress(&target, key);
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(&target, &event);
+        }
+    }
+    QTest::keyRelease(&target, key);
 }
 
 // Counts the clicks of all four buttons.
@@ -91,20 +105,39 @@ private slots:
         QVERIFY(f.boxes.seen.empty());
     }
 
-    void a_focused_button_is_pressed_once_by_enter_return_or_space()
+    // A key held down presses a focused button once: the system repeats the
+    // key until it is let go, each repeat marked as one.
+    void a_focused_button_is_pressed_once_by_enter_return_or_space_however_long_held()
     {
         WindowFixture f;
         auto* calculate = f.control<QPushButton>("cmdCalc");
         const QSignalSpy clicks(calculate, &QAbstractButton::clicked);
         calculate->setFocus();
-        QTest::keyClick(calculate, Qt::Key_Return);
-        QCOMPARE(clicks.count(), 1);
-        QTest::keyClick(calculate, Qt::Key_Enter);
-        QCOMPARE(clicks.count(), 2);
-        QTest::keyClick(calculate, Qt::Key_Space);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            HoldKey(*calculate, key);
+        }
         QCOMPARE(clicks.count(), 3);
         // Each press ran the handler once: four warnings for the empty fields.
         QCOMPARE(f.boxes.seen.size(), std::size_t(12));
+    }
+
+    // A box takes no key until it has been shown for a moment, however long
+    // it was made before, and no repeat of a held key ever.
+    void a_box_takes_only_keys_pressed_once_it_has_been_shown_a_moment()
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tolbrek"), QStringLiteral("text"),
+                        QMessageBox::Ok);
+        const tolbrek::BoxInputGuard guard(box);
+        QTest::qWait(2 * tolbrek::BoxInputGuard::kDeafMilliseconds);
+        box.show();
+        QTest::keyClick(&box, Qt::Key_Return);
+        QVERIFY(box.isVisible());
+        QTest::qWait(2 * tolbrek::BoxInputGuard::kDeafMilliseconds);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&box, &repeat);
+        QVERIFY(box.isVisible());
+        QTest::keyClick(&box, Qt::Key_Return);
+        QVERIFY(!box.isVisible());
     }
 
     void typing_into_a_number_field_accepts_anything()

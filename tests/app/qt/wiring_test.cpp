@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLocale>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <optional>
 
+#include "late_failure_notice.h"
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "window_fixture.h"
@@ -196,23 +198,24 @@ private slots:
         }
     }
 
-    // As a native single-line box does, a field keeps the first line of what
-    // is pasted into it, and no length limit cuts it.
-    void a_field_keeps_the_first_line_of_what_is_pasted_and_all_of_a_long_text()
+    // As a native single-line box does, a field takes the first line of what
+    // is pasted into it, where it is pasted, and no length limit cuts it.
+    void a_paste_brings_its_first_line_and_the_field_keeps_its_own_text()
     {
         WindowFixture f;
         QLineEdit* caliber = f.field("txtCalib");
         caliber->setFocus();
-        QApplication::clipboard()->setText(QStringLiteral(".308\r\n2611.9  Forged line"));
-        QTest::keyClick(caliber, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(caliber->text(), QStringLiteral(".308"));
         // Every character some reader takes for the end of a line.
-        for (const char16_t lineBreak :
-             {u'\0', u'\r', u'\v', u'\f', u'\u0085', u'\u2028', u'\u2029'}) {
-            caliber->clear();
-            QApplication::clipboard()->setText(QStringLiteral("A") + QChar(lineBreak) + "Forged");
+        for (const QString& lineBreak :
+             {QStringLiteral("\r\n"), QStringLiteral("\n"), QString(QChar(0)), QStringLiteral("\r"),
+              QStringLiteral("\v"), QStringLiteral("\f"), QStringLiteral("\u0085"),
+              QStringLiteral("\u2028"), QStringLiteral("\u2029")}) {
+            caliber->setText(QStringLiteral("LEFTRIGHT"));
+            caliber->setCursorPosition(4);
+            QApplication::clipboard()->setText("MID" + lineBreak + "2611.9  Forged line");
             QTest::keyClick(caliber, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(caliber->text(), QStringLiteral("A"));
+            QCOMPARE(caliber->text(), QStringLiteral("LEFTMIDRIGHT"));
+            QCOMPARE(caliber->cursorPosition(), 7);
         }
         const QString longText(40000, QLatin1Char('7'));
         QApplication::clipboard()->setText(longText);
@@ -234,17 +237,41 @@ private slots:
                                   desktop.report().toUtf8() + "\n", 10000);
     }
 
-    void an_editor_that_ends_with_a_failure_is_reported_and_the_window_goes_on()
+    // An editor that fails a while after Save Data, as the user types the
+    // next caliber: the failure is told inside the window, every key lands
+    // in the field, and the same failure again is told once with its count.
+    void a_late_editor_failure_never_takes_the_keyboard()
     {
-        SystemDesktop desktop(QStringLiteral("#!/bin/sh\nexit 3\n"));
+        SystemDesktop desktop(QStringLiteral("#!/bin/sh\nsleep 0.3\nexit 3\n"));
         WindowFixture f(tolbrek::SystemServices(desktop.children));
         GatherWorkedLoad(f);
         f.click("cmdSave");
-        QTRY_COMPARE_WITH_TIMEOUT(f.boxes.seen.size(), std::size_t(1), 10000);
-        const QString text = f.boxes.seen[0].text;
+        QLineEdit* caliber = f.field("txtCalib");
+        caliber->clear();
+        caliber->setFocus();
+        auto* notice = f.control<tolbrek::LateFailureNotice>("lateFailureNotice");
+        const QString typed = QStringLiteral("30-06 Springfield Improved 40 degree shoulder");
+        for (const QChar key : typed) {
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+            QTest::qWait(20);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 10000);
+        QCOMPARE(caliber->text(), typed);
+        QCOMPARE(QApplication::focusWidget(), caliber);
+        QVERIFY(f.boxes.seen.empty());
+        const QString text = notice->shownText();
         QVERIFY2(text.startsWith("Error 1007: ") && text.contains("status 3"), qPrintable(text));
         QVERIFY(text.contains(desktop.report()));
         QCOMPARE(ReadAll(desktop.report()).size(), 188);
+
+        f.window->cmdSave_Click();
+        f.window->cmdSave_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(notice->shownText().endsWith("(Heard 3 times.)"), 10000);
+        QCOMPARE(notice->shownText().count(QStringLiteral("Error 1007")), 1);
+        QTest::mouseClick(notice->findChild<QPushButton*>(), Qt::LeftButton);
+        QVERIFY(!notice->isVisible());
+        QCOMPARE(QApplication::focusWidget(), caliber);
+        QVERIFY(f.boxes.seen.empty());
     }
 
     void an_editor_that_cannot_start_is_reported_and_the_report_is_complete_data()

@@ -5,6 +5,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 
 #include "accessible_interface.h"
 #include "window_fixture.h"
@@ -59,17 +61,19 @@ void Press(const std::vector<WORD>& keys)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Answers each box the window shows once a timer finds it still up,
-// counting it: a box that something else answered first goes uncounted.
+// Answers each box the window shows once a timer finds it still up after
+// `delay` milliseconds, counting it and noting where it stood: a box that
+// something else answered first goes uncounted.
 class BoxWatch {
 public:
-    explicit BoxWatch(HWND window) : m_window(window)
+    explicit BoxWatch(HWND window, UINT delay = 300) : m_window(window)
     {
-        s_seen = 0;
-        SetTimer(m_window, kTimer, 300, &Check);
+        s_seen.clear();
+        SetTimer(m_window, kTimer, delay, &Check);
     }
     ~BoxWatch() { KillTimer(m_window, kTimer); }
-    int seen() const { return s_seen; }
+    int seen() const { return static_cast<int>(s_seen.size()); }
+    const std::vector<RECT>& places() const { return s_seen; }
 
 private:
     static constexpr UINT_PTR kTimer = 0x7B0;
@@ -81,15 +85,52 @@ private:
                 wchar_t type[16] = {};
                 GetClassNameW(box, type, 16);
                 if (std::wstring_view(type) != L"#32770" || !IsWindowVisible(box)) return TRUE;
-                ++s_seen;
+                RECT place{};
+                GetWindowRect(box, &place);
+                s_seen.push_back(place);
                 SendMessageW(box, WM_COMMAND, IDOK, 0);
                 return FALSE;
             },
             0);
     }
-    static inline int s_seen = 0;
+    static inline std::vector<RECT> s_seen;
     HWND m_window;
 };
+
+// Runs `action` once, `delay` milliseconds from now, even while a box is up.
+class Later {
+public:
+    Later(HWND window, UINT delay, void (*action)()) : m_window(window)
+    {
+        s_action = action;
+        SetTimer(m_window, kTimer, delay, [](HWND window, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(window, timer);
+            s_action();
+        });
+    }
+    ~Later() { KillTimer(m_window, kTimer); }
+
+private:
+    static constexpr UINT_PTR kTimer = 0x7B1;
+    static inline void (*s_action)() = nullptr;
+    HWND m_window;
+};
+
+// Return as the system sends it to the focused control: pressed, then
+// pressed again with the previous-state bit set for as long as it is held,
+// then released. Posted as they come, since keys injected under wine carry
+// no repeat.
+enum class Return { Pressed, Repeated, Released };
+void PostReturn(std::initializer_list<Return> keys)
+{
+    for (const Return key : keys) {
+        const LPARAM state = key == Return::Pressed    ? 0
+                             : key == Return::Repeated ? LPARAM{1} << 30
+                                                       : LPARAM{3} << 30;
+        PostMessageW(GetFocus(), key == Return::Released ? WM_KEYUP : WM_KEYDOWN, VK_RETURN,
+                     state | 0x001C0001);
+    }
+}
 
 }  // namespace
 
@@ -141,10 +182,12 @@ TEST_F(BehaviourTest, a_field_takes_a_long_paste_up_to_its_first_line_break)
     EXPECT_EQ(Text(control(IDC_TXTCALIB)), std::string(40000, '7'));
 }
 
-// A line break of any kind ends a field's text, however the text arrives:
-// a pasted caliber such as "A\rForged A" can add no line to the report.
-// Typed keys go on after a break the field dropped. NUL is not listed: it
-// ends any text that the system hands over as a string.
+// Text arriving with a line break of any kind brings its first line only,
+// however it arrives, and the field keeps its own text around it: a pasted
+// caliber such as "A\rForged A" can add no line to the report. Text set
+// whole keeps its first line; typed keys go on after a break the field
+// dropped. NUL is not listed: it ends any text that the system hands over
+// as a string.
 TEST_F(BehaviourTest, every_field_keeps_only_its_first_line_however_text_arrives)
 {
     struct Arrival {
@@ -160,33 +203,34 @@ TEST_F(BehaviourTest, every_field_keeps_only_its_first_line_however_text_arrives
          [](HWND field, const std::wstring& text) {
              SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
          },
-         "A"},
+         "LEFTARIGHT"},
         {"WM_PASTE", false,
          [](HWND field, const std::wstring& text) {
              PutOnClipboard(field, text);
              SendMessageW(field, WM_PASTE, 0, 0);
          },
-         "A"},
+         "LEFTARIGHT"},
         {"Ctrl+V", false,
          [](HWND field, const std::wstring& text) {
              PutOnClipboard(field, text);
              SendMessageW(field, WM_CHAR, 0x16, 1);
          },
-         "A"},
+         "LEFTARIGHT"},
         {"WM_CHAR", false,
          [](HWND field, const std::wstring& text) {
              for (const wchar_t c : text) SendMessageW(field, WM_CHAR, c, 1);
          },
-         "AForged A"},
+         "LEFTAForged ARIGHT"},
     };
     for (const std::wstring lineBreak :
-         {L"\r", L"\n", L"\v", L"\f", L"\u0085", L"\u2028", L"\u2029"}) {
+         {L"\r", L"\n", L"\r\n", L"\v", L"\f", L"\u0085", L"\u2028", L"\u2029"}) {
         for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
             if (!design.field) continue;
             const bool locked = design.kind == tolbrek::ControlKind::LockedTextBox;
             for (const Arrival& arrival : arrivals) {
                 if (locked && !arrival.lockedToo) continue;
-                SetText(control(design), "");
+                SetText(control(design), "LEFTRIGHT");
+                SendMessageW(control(design), EM_SETSEL, 4, 4);
                 arrival.bring(control(design), L"A" + lineBreak + L"Forged A");
                 EXPECT_EQ(Text(control(design)), arrival.kept)
                     << design.name << ", " << arrival.name << ", U+" << std::hex
@@ -220,36 +264,74 @@ TEST_F(BehaviourTest, the_buttons_run_the_commands_over_the_controls)
     EXPECT_EQ(SendMessageW(control(IDC_LIST1), LB_GETCOUNT, 0, 0), 8);
 }
 
-// Keys pressed while a command is still at work (a save retrying its
-// rename, say) were meant for the window: none may answer the box that
-// follows, which would then vanish unseen, a failure looking like success.
-// Each box costs two seconds under wine, which waits that long for a
-// window manager to take back a closed window: the keys are few.
-TEST_F(BehaviourTest, keys_pressed_before_a_box_appears_do_not_answer_it)
+// A box answers only keys pressed once it has been up for a moment, and no
+// repeat of a held key: a Return pressed twice on Save Data, or held down,
+// would otherwise close the box of a failed save unseen, a failure looking
+// like success. Keys pressed while the command was still at work (a save
+// retrying its rename, say) are in the queue when the box appears; others
+// come just after it. Each box costs two seconds under wine, which waits
+// that long for a window manager to take back a closed window: the cases
+// are few.
+TEST_F(BehaviourTest, a_box_takes_no_key_pressed_before_or_just_after_it_appears_nor_a_repeat)
 {
-    const std::pair<const char*, std::vector<WORD>> early[] = {
-        {"Return", {VK_RETURN}},
-        {"Alt+F4", {VK_MENU, VK_F4}},
+    struct Case {
+        const char* keys;
+        void (*before)();  // as the click is made
+        UINT afterDelay;   // milliseconds after the click, while the box is up
+        void (*after)();
+    };
+    const Case cases[] = {
+        {"Return before", [] { Press({VK_RETURN}); }, 0, nullptr},
+        {"Alt+F4 before", [] { Press({VK_MENU, VK_F4}); }, 0, nullptr},
+        {"Return just after", nullptr, 100, [] { Press({VK_RETURN}); }},
+        // Held from before the box appeared: every later press is a repeat.
+        {"Return held", [] { PostReturn({Return::Pressed}); }, 600,
+         [] { PostReturn({Return::Repeated, Return::Repeated, Return::Released}); }},
     };
     std::filesystem::create_directory(report());  // Save Data fails: one error box
-    for (const auto& [keys, press] : early) {
+    for (const Case& early : cases) {
         SetForegroundWindow(window());
         SetFocus(control(IDC_CMDSAVE));
         Pump();
-        const BoxWatch boxes(window());
-        Press(press);
+        const BoxWatch boxes(window(), 1200);
+        std::optional<Later> later;
+        if (early.after) later.emplace(window(), early.afterDelay, early.after);
+        if (early.before) early.before();
         Click(IDC_CMDSAVE);
-        EXPECT_EQ(boxes.seen(), 1) << keys << " answered the error box";
+        EXPECT_EQ(boxes.seen(), 1) << early.keys << " answered the error box";
     }
     std::filesystem::remove(report());
+}
 
-    // Calculate with the gun weight alone missing: one warning.
-    SetText(control(IDC_TXTBULWT), "150");
-    SetText(control(IDC_TXTPDRCHG), "50");
-    SetText(control(IDC_TXTVEL), "2800");
-    SetFocus(control(IDC_CMDCALC));
+// Return held on Save Data saves once and starts one editor.
+TEST_F(BehaviourTest, a_held_return_presses_a_button_once)
+{
+    SetForegroundWindow(window());
+    SetFocus(control(IDC_CMDSAVE));
+    Pump();
+    PostReturn(
+        {Return::Pressed, Return::Repeated, Return::Repeated, Return::Repeated, Return::Released});
+    Pump();
+    EXPECT_EQ(opened().size(), 1u);
+}
+
+// A box quotes no more than the start of a long caliber: the notice of
+// characters the report's code page lacks fits the screen.
+TEST_F(BehaviourTest, the_encoding_notice_fits_the_work_area_whatever_the_caliber)
+{
+    std::string infinities;
+    for (int i = 0; i < 1'000'000; ++i) infinities += "\xE2\x88\x9E";
+    SetText(control(IDC_TXTCALIB), infinities);
+    Click(IDC_CMDPOPULATE);
     const BoxWatch boxes(window());
-    Press({VK_RETURN});
-    Click(IDC_CMDCALC);
-    EXPECT_EQ(boxes.seen(), 1) << "Return answered the warning";
+    Click(IDC_CMDSAVE);
+    ASSERT_EQ(boxes.seen(), 1);
+    RECT place = boxes.places()[0];
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT inside{};
+    IntersectRect(&inside, &place, &monitor.rcWork);
+    EXPECT_TRUE(EqualRect(&inside, &place))
+        << "box " << place.left << "," << place.top << " to " << place.right << "," << place.bottom;
 }

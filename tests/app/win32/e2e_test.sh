@@ -4,11 +4,18 @@
 # keyboard, the warning and error boxes answered, the report file checked
 # byte for byte and the editor start checked through a stand-in notepad.exe
 # in the system folder, with copies of it planted beside the program and in
-# the current folder, which must never run.
+# the current folder, which must never run. Beside the report stand names
+# like a save's temporary files that are not a save's: a symbolic link to a
+# file of the user's outside the prefix and a second name of another file,
+# which a save must leave alone, and a file a killed save left, which it
+# removes.
 #   e2e_test.sh WINE_RUN WINE_STATE_FOLDER WINEPREFIX TOLBREK_EXE NOTEPAD_EXE
 . "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/../../support/session.sh"
 wine_run=$1
 use_wine_x_server "$2"
+# Under a window manager, as on a desktop: wine gives a new box the focus
+# only under one.
+start_window_manager
 drive_c=$3/drive_c
 
 system_notepad=$drive_c/windows/system32/notepad.exe
@@ -18,7 +25,7 @@ restore_prefix() {
         "$wine_run" reg delete 'HKCU\Software\Wine\DllOverrides' /v notepad.exe /f >/dev/null 2>&1 || true
     fi
     chmod u+w "$drive_c/Text.txt" 2>/dev/null || true
-    rm -f "$drive_c/Text.txt"
+    rm -f "$drive_c/Text.txt" "$drive_c"/.Text.txt.*.tmp
 }
 at_exit+=(restore_prefix)
 
@@ -33,6 +40,16 @@ cp "$5" "$system_notepad"
 "$wine_run" reg add 'HKCU\Software\Wine\DllOverrides' /v notepad.exe /d native /f >/dev/null 2>&1
 mkdir "$work/current"
 cp "$5" "$work/current/"
+
+# Outside the prefix, on the prefix's own file system, so that a hard link
+# can join the two.
+outside=$(mktemp -d "$(dirname "$3")/outside.XXXXXX")
+at_exit+=("rm -rf '$outside'")
+echo precious >"$outside/precious"
+echo second >"$outside/second"
+ln -s "$outside/precious" "$drive_c/.Text.txt.0badc0de.tmp"
+ln "$outside/second" "$drive_c/.Text.txt.0badc0df.tmp"
+echo abandoned >"$drive_c/.Text.txt.0badc0e0.tmp"
 cd "$work/current"
 
 "$wine_run" --dpi 96 "$work/$(basename "$4")" >"$work/program.log" 2>&1 &
@@ -95,22 +112,48 @@ expected=$(printf 'Cartridge  .308\r\n\r\n150  Bullet Weight Grains\r\n50  Powde
 [ "$(cat "$drive_c/Text.txt"; echo END)" = "$expected" ] ||
     fail "report differs: $(od -c "$drive_c/Text.txt" | head -20)"
 [ "$(stat -c %s "$drive_c/Text.txt")" = 188 ] || fail "the report is not 188 bytes"
+[ -L "$drive_c/.Text.txt.0badc0de.tmp" ] && [ "$(cat "$outside/precious")" = precious ] ||
+    fail "the save touched a link named like its temporary file, or what it points to"
+[ "$(stat -c %h "$outside/second")" = 2 ] && [ "$(cat "$outside/second")" = second ] ||
+    fail "the save removed a second name of a file"
+[ ! -e "$drive_c/.Text.txt.0badc0e0.tmp" ] || fail "the save left an abandoned temporary file"
 
 # The editor took the foreground as it ended, as Notepad does when started:
-# once it is gone, a click brings the user back to Tolbrek, where the focus is still on Save Data. A read-only report
-# then draws one error box, the file is kept, no editor starts, and the
-# program goes on.
-for _ in $(seq 50); do pgrep -f 'notepad\.exe' >/dev/null || break; sleep 0.1; done
-sleep 0.5
-xdotool mousemove --window "$window" 300 10 click 1
-sleep 0.5
+# once it is gone, a click brings the user back to Tolbrek, where the focus
+# is still on Save Data.
+back_to_tolbrek() {
+    for _ in $(seq 50); do pgrep -f 'notepad\.exe' >/dev/null || break; sleep 0.1; done
+    sleep 0.5
+    xdotool mousemove --window "$window" 300 10 click 1
+    sleep 0.5
+}
+notepad_starts() { find "$work" -name "$(basename "$record")*" ! -name '*.partial' | wc -l; }
+back_to_tolbrek
+
+# Return held three seconds on Save Data saves once and starts one Notepad.
+rm -f "$record"*
+xdotool keydown Return; sleep 3; xdotool keyup Return
+wait_until 100 test -s "$record" || fail "a held Return started no Notepad"
+sleep 1
+[ "$(notepad_starts)" = 1 ] || fail "a held Return started Notepad $(notepad_starts) times"
+back_to_tolbrek
+
+# A read-only report draws one error box each time; the file is kept, no
+# editor starts, and the program goes on. Neither a second Return pressed
+# 30 ms after the first, as the box appears, nor the repeats of a Return
+# held on Save Data may close the box unseen.
 chmod a-w "$drive_c/Text.txt"
-rm -f "$record"
-keys Return                 # Save Data again
-wait_for_windows 2 "no error box for a read-only report"
+rm -f "$record"*
+keys --delay 30 Return Return
+sleep 1
+wait_for_windows 2 "no error box for a read-only report, or the second Return closed it"
+answer_box "the error box stayed"
+xdotool keydown Return; sleep 2; xdotool keyup Return
+sleep 0.5
+wait_for_windows 2 "the repeats of a held Return closed the error box"
 answer_box "the error box stayed"
 [ "$(stat -c %s "$drive_c/Text.txt")" = 188 ] || fail "the read-only report was changed"
-[ ! -e "$record" ] || fail "notepad was started after a failed save"
+[ "$(notepad_starts)" = 0 ] || fail "notepad was started after a failed save"
 kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek ended after the error"
 
 # Closing the window ends the program, with no question.

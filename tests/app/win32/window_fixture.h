@@ -36,14 +36,7 @@ protected:
     }
 
     // Handles every message waiting, as the event loop would.
-    static void Pump()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    static void Pump() { PumpFor(window()); }
 
     static HWND window() { return Shared().window->handle(); }
     static HWND control(int id) { return GetDlgItem(window(), id); }
@@ -85,6 +78,14 @@ protected:
     }
 
 private:
+    static void PumpFor(HWND window)
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            tolbrek::DeliverMessage(window, message);
+        }
+    }
+
     struct Window {
         Window()
             : folder(std::filesystem::temp_directory_path() /
@@ -98,7 +99,7 @@ private:
                 tolbrek::CommandServices{tolbrek::MakeStandardFileService(), std::move(recording),
                                          [this] { return (folder / "Text.txt").string(); }});
             window->show(SW_SHOWNORMAL);
-            Pump();
+            PumpFor(window->handle());
         }
         ~Window()
         {

@@ -16,7 +16,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
     qt6-wayland fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev clang-format-19
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool weston desktop-file-utils dpkg-dev file nsis
+    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool openbox weston desktop-file-utils dpkg-dev file nsis
     procps lintian devscripts appstream diffoscope-minimal)
 RELEASE_PACKAGES=(git g++-mingw-w64-x86-64 nsis dpkg-dev file)
 CLANG_FORMAT=clang-format-19

@@ -58,6 +58,15 @@ inline constexpr Rgb kLightGrey{224, 224, 224};
 // The text of the disabled help panels: darker than the usual grey of a
 // disabled control, so that it stays readable on light grey.
 inline constexpr Rgb kPanelText{64, 64, 64};
+// The colours of a control whose design gives none of its own: a light
+// form under dark captions and buttons, white boxes holding dark text. The
+// window keeps them whatever the desktop's colours are, so that a dark
+// desktop theme never leaves blue digits on dark grey. (Windows keeps its
+// system colours this light unless high contrast is on; the Windows window
+// then takes all of the system's colours instead of the design's.)
+inline constexpr Rgb kFormGrey{239, 239, 239};
+inline constexpr Rgb kBoxWhite{255, 255, 255};
+inline constexpr Rgb kDarkText{0, 0, 0};
 
 enum class ControlKind {
     Label,          // static text, never takes the focus
@@ -194,6 +203,20 @@ inline constexpr std::array<ControlDesign, 28> kWindowDesign = [] {
 }};
 }();
 // clang-format on
+
+// A control's text and ground as designed: its own colours, else the
+// standard ones of its kind.
+constexpr Rgb TextColourOf(const ControlDesign& design)
+{
+    return design.text.value_or(kDarkText);
+}
+
+constexpr Rgb BackgroundOf(const ControlDesign& design)
+{
+    if (design.background) return *design.background;
+    const bool box = design.kind != ControlKind::Label && design.kind != ControlKind::Button;
+    return box ? kBoxWhite : kFormGrey;
+}
 
 // Whether the Tab key stops at a control of this kind.
 constexpr bool TakesFocus(ControlKind kind)

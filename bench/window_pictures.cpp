@@ -41,6 +41,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
+    // Offscreen, a screen with room for the window at its design's size.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TOLBREK_LARGE_SCREEN);
+    }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     // A blinking cursor would make two pictures of one state differ.

@@ -55,13 +55,11 @@ void SetColours(QWidget& control, const ControlDesign& design, QPalette::ColorRo
 // A control of the design's class with what every kind shares; its font is
 // set before it is given any text, so that no text is laid out in another.
 template <typename Control>
-Control* Make(const ControlDesign& design, QWidget& window)
+Control* Make(const ControlDesign& design, QWidget& window, int dpi)
 {
     auto* control = new Control(&window);
     control->setObjectName(TextOf(design.name));
-    const PixelRect place = PixelsFromTwips(design.place, 96);
-    control->setGeometry(place.left, place.top, place.width, place.height);
-    control->setFont(DesignFont(design));
+    PlaceControl(*control, design, dpi);
     if (design.kind != ControlKind::Label && design.kind != ControlKind::TextBox) {
         control->setAccessibleName(TextOf(design.accessibleName));
     }
@@ -71,9 +69,9 @@ Control* Make(const ControlDesign& design, QWidget& window)
 // Every caption wraps at its box's width, as on Windows; one that fits stays
 // on one line. A line height other than the font's own needs rich text, the
 // only way a label holds one.
-QLabel* BuildLabel(const ControlDesign& design, QWidget& window)
+QLabel* BuildLabel(const ControlDesign& design, QWidget& window, int dpi)
 {
-    auto* label = Make<QLabel>(design, window);
+    auto* label = Make<QLabel>(design, window, dpi);
     SetColours(*label, design, QPalette::WindowText);
     label->setAlignment(AlignmentOf(design));
     label->setWordWrap(true);
@@ -89,9 +87,9 @@ QLabel* BuildLabel(const ControlDesign& design, QWidget& window)
     return label;
 }
 
-QLineEdit* BuildTextBox(const ControlDesign& design, QWidget& window)
+QLineEdit* BuildTextBox(const ControlDesign& design, QWidget& window, int dpi)
 {
-    auto* field = Make<QLineEdit>(design, window);
+    auto* field = Make<QLineEdit>(design, window, dpi);
     SetColours(*field, design, QPalette::Text);
     field->setAlignment(AlignmentOf(design));
     field->setReadOnly(design.kind == ControlKind::LockedTextBox);
@@ -102,9 +100,9 @@ QLineEdit* BuildTextBox(const ControlDesign& design, QWidget& window)
 }
 
 // A help panel only shows its text: it takes no focus and no click.
-QPlainTextEdit* BuildHelpPanel(const ControlDesign& design, QWidget& window)
+QPlainTextEdit* BuildHelpPanel(const ControlDesign& design, QWidget& window, int dpi)
 {
-    auto* panel = Make<QPlainTextEdit>(design, window);
+    auto* panel = Make<QPlainTextEdit>(design, window, dpi);
     SetColours(*panel, design, QPalette::Text);
     panel->setEnabled(false);
     panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -115,9 +113,9 @@ QPlainTextEdit* BuildHelpPanel(const ControlDesign& design, QWidget& window)
     return panel;
 }
 
-QListWidget* BuildListBox(const ControlDesign& design, QWidget& window)
+QListWidget* BuildListBox(const ControlDesign& design, QWidget& window, int dpi)
 {
-    auto* list = Make<QListWidget>(design, window);
+    auto* list = Make<QListWidget>(design, window, dpi);
     SetColours(*list, design, QPalette::Text);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line has the same font and height; saying so spares the list
@@ -128,9 +126,9 @@ QListWidget* BuildListBox(const ControlDesign& design, QWidget& window)
 
 // Return and Enter press a focused button, as Space does; no button is the
 // window's default, so Return in a field presses none.
-QPushButton* BuildButton(const ControlDesign& design, QWidget& window)
+QPushButton* BuildButton(const ControlDesign& design, QWidget& window, int dpi)
 {
-    auto* button = Make<QPushButton>(design, window);
+    auto* button = Make<QPushButton>(design, window, dpi);
     SetColours(*button, design, QPalette::ButtonText);
     button->setAutoDefault(true);
     new OncePerPress(*button);
@@ -140,34 +138,50 @@ QPushButton* BuildButton(const ControlDesign& design, QWidget& window)
 
 }  // namespace
 
-QFont DesignFont(const ControlDesign& design)
+QFont DesignFont(const ControlDesign& design, int dpi)
 {
+    const double scale = dpi / 96.0;
     QFont font;
     font.setFamilies({DesignFontFamily()});
-    font.setPointSizeF(design.points);
+    // Each of the design's sizes is a whole number of pixels at 96 dpi. Laid
+    // out at another resolution, a font is rounded down to whole pixels:
+    // text does not grow in proportion to its font, and rounded up the
+    // tightest captions would wrap.
+    if (dpi == 96) {
+        font.setPointSizeF(design.points);
+    } else {
+        font.setPixelSize(int(design.points * dpi / 72));
+    }
     font.setBold(design.bold);
     font.setItalic(design.italic);
     if (design.letterSpacing != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, design.letterSpacing);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, design.letterSpacing * scale);
     return font;
 }
 
-QWidget* BuildControl(const ControlDesign& design, QWidget& window)
+QWidget* BuildControl(const ControlDesign& design, QWidget& window, int dpi)
 {
     switch (design.kind) {
         case ControlKind::Label:
-            return BuildLabel(design, window);
+            return BuildLabel(design, window, dpi);
         case ControlKind::TextBox:
         case ControlKind::LockedTextBox:
-            return BuildTextBox(design, window);
+            return BuildTextBox(design, window, dpi);
         case ControlKind::HelpPanel:
-            return BuildHelpPanel(design, window);
+            return BuildHelpPanel(design, window, dpi);
         case ControlKind::ListBox:
-            return BuildListBox(design, window);
+            return BuildListBox(design, window, dpi);
         case ControlKind::Button:
             break;
     }
-    return BuildButton(design, window);
+    return BuildButton(design, window, dpi);
+}
+
+void PlaceControl(QWidget& control, const ControlDesign& design, int dpi)
+{
+    const PixelRect place = PixelsFromTwips(design.place, dpi);
+    control.setGeometry(place.left, place.top, place.width, place.height);
+    control.setFont(DesignFont(design, dpi));
 }
 
 }  // namespace tolbrek

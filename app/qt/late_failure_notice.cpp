@@ -1,6 +1,7 @@
 #include "late_failure_notice.h"
 
 #include <QAccessible>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,41 +15,53 @@
 
 namespace tolbrek {
 
-LateFailureNotice::LateFailureNotice(QWidget& window) : QFrame(&window)
-{
-    setObjectName(QStringLiteral("lateFailureNotice"));
-    setAccessibleName(QStringLiteral("Notice"));
-    setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    const PixelRect place = PixelsFromTwips(kLateNoticePlace, 96);
-    setGeometry(place.left, place.top, place.width, place.height);
+LateFailureNotice::LateFailureNotice(QWidget& window, int dpi) : m_window(window), m_dpi(dpi) {}
 
-    auto* icon = new QLabel(this);
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
+void LateFailureNotice::build()
+{
+    m_frame = new QFrame(&m_window);
+    m_frame->setObjectName(QStringLiteral("lateFailureNotice"));
+    m_frame->setAccessibleName(QStringLiteral("Notice"));
+    m_frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+
+    auto* icon = new QLabel(m_frame);
+    QStyle* style = m_frame->style();
+    icon->setPixmap(style->standardIcon(QStyle::SP_MessageBoxWarning)
+                        .pixmap(style->pixelMetric(QStyle::PM_SmallIconSize)));
     icon->setAlignment(Qt::AlignTop);
-    m_text = new QLabel(this);
-    // The help panel's font: the notice has as much to say in less room.
-    m_text->setFont(DesignFont(*std::find_if(
-        kWindowDesign.begin(), kWindowDesign.end(),
-        [](const ControlDesign& design) { return design.kind == ControlKind::HelpPanel; })));
+    m_text = new QLabel(m_frame);
+    m_text->setObjectName(QStringLiteral("lateFailureText"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* dismiss = new QPushButton(QStringLiteral("Dismiss"), this);
-    dismiss->setObjectName(QStringLiteral("dismissLateFailures"));
+    auto* dismissButton = new QPushButton(QStringLiteral("Dismiss"), m_frame);
     // Tab reaches it; a click on it leaves the focus where the user works.
-    dismiss->setFocusPolicy(Qt::TabFocus);
-    dismiss->setAutoDefault(true);
-    new OncePerPress(*dismiss);
-    connect(dismiss, &QPushButton::clicked, this, &LateFailureNotice::dismiss);
+    dismissButton->setFocusPolicy(Qt::TabFocus);
+    dismissButton->setAutoDefault(true);
+    new OncePerPress(*dismissButton);
+    QObject::connect(dismissButton, &QPushButton::clicked, m_frame, [this] { dismiss(); });
 
     auto* message = new QHBoxLayout;
     message->addWidget(icon, 0, Qt::AlignTop);
     message->addWidget(m_text, 1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(m_frame);
     layout->addLayout(message, 1);
-    layout->addWidget(dismiss, 0, Qt::AlignRight);
-    hide();
+    layout->addWidget(dismissButton, 0, Qt::AlignRight);
+    layOut(m_dpi);
+}
+
+void LateFailureNotice::layOut(int dpi)
+{
+    m_dpi = dpi;
+    if (!m_frame) return;
+    const PixelRect place = PixelsFromTwips(kLateNoticePlace, dpi);
+    m_frame->setGeometry(place.left, place.top, place.width, place.height);
+    // The help panel's font: the notice has as much to say in less room.
+    m_text->setFont(DesignFont(*std::find_if(kWindowDesign.begin(), kWindowDesign.end(),
+                                             [](const ControlDesign& design) {
+                                                 return design.kind == ControlKind::HelpPanel;
+                                             }),
+                               dpi));
 }
 
 void LateFailureNotice::add(const QString& failure)
@@ -61,10 +74,11 @@ void LateFailureNotice::add(const QString& failure)
     } else {
         ++heard->times;
     }
+    if (!m_frame) build();
     m_text->setText(shownText());
     // Showing a widget moves no focus; a screen reader hears it as an alert.
-    show();
-    QAccessibleEvent alert(this, QAccessible::Alert);
+    m_frame->show();
+    QAccessibleEvent alert(m_frame, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
 
@@ -84,7 +98,7 @@ void LateFailureNotice::dismiss()
 {
     m_heard.clear();
     m_text->clear();
-    hide();
+    m_frame->hide();
 }
 
 }  // namespace tolbrek

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QFrame>
 #include <QString>
 #include <vector>
 
+class QFrame;
 class QLabel;
+class QWidget;
 
 namespace tolbrek {
 
@@ -15,24 +16,31 @@ namespace tolbrek {
 // whether a new window takes the focus. The notice never takes the focus:
 // it appears beside the user's work, stays until dismissed, and a failure
 // heard again is shown once, with its count. Its Dismiss button is reached
-// with Tab after the window's last control, or with the mouse.
-class LateFailureNotice final : public QFrame {
+// with Tab after the window's last control, or with the mouse. Its widgets
+// (the frame lateFailureNotice and its text lateFailureText) are made when
+// the first failure is heard: most runs hear none.
+class LateFailureNotice {
 public:
-    explicit LateFailureNotice(QWidget& window);
+    LateFailureNotice(QWidget& window, int dpi);
 
     void add(const QString& failure);
-    // The failures shown, each with how often it was heard; empty once
-    // dismissed.
-    QString shownText() const;
+    // Its place and font with the window laid out at `dpi`.
+    void layOut(int dpi);
 
 private:
+    // The failures shown, each with how often it was heard.
+    QString shownText() const;
+    void build();
     void dismiss();
 
     struct Heard {
         QString failure;
         int times = 0;
     };
+    QWidget& m_window;
+    int m_dpi;
     std::vector<Heard> m_heard;
+    QFrame* m_frame = nullptr;  // children of the window, once made
     QLabel* m_text = nullptr;
 };
 

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QScreen>
+#include <QWindow>
 
 #include "application_font.h"
+#include "window_fit.h"
 
 namespace tolbrek {
 
@@ -26,19 +29,39 @@ Slot SlotFor(Command command)
     return &TolbrekWindow::cmdSave_Click;
 }
 
+QSize ClientSize(int dpi)
+{
+    return {PixelsFromTwips(kClientWidthTwips, dpi), PixelsFromTwips(kClientHeightTwips, dpi)};
+}
+
+ScreenRect ScreenRectOf(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The resolution the window fits its screen at, its frame unknown until
+// the window is shown.
+int FittingDpiOn(const QScreen* screen)
+{
+    if (!screen) return 96;
+    const QSize room = screen->availableGeometry().size();
+    return FittingDpi(96, room.width(), room.height(), {0, 0, 0, 0});
+}
+
 }  // namespace
 
 TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
     : QWidget(parent),
-      m_controls(BuildWindowControls(*this)),
-      m_notice(new LateFailureNotice(*this)),
-      m_view(m_controls, *this, *m_notice),
+      m_dpi(FittingDpiOn(screen())),
+      m_controls(BuildWindowControls(*this, m_dpi)),
+      m_notice(*this, m_dpi),
+      m_view(m_controls, *this, m_notice),
       m_commands(m_view, std::move(services))
 {
     const QString title = QString::fromUtf8(kWindowTitle.data(), qsizetype(kWindowTitle.size()));
     setObjectName(title);
     setWindowTitle(title);
-    setFixedSize(PixelsFromTwips(kClientWidthTwips, 96), PixelsFromTwips(kClientHeightTwips, 96));
+    setFixedSize(ClientSize(m_dpi));
     // The focus starts where Tab starts: in the first control that takes it.
     QWidget* first = nullptr;
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
@@ -54,8 +77,56 @@ TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
 
 bool TolbrekWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::ThemeChange) FollowDesktopFont();
+    switch (event->type()) {
+        case QEvent::ThemeChange:
+            FollowDesktopFont();
+            break;
+        case QEvent::Show:
+            if (windowHandle() && !m_screenRoom) {
+                connect(windowHandle(), &QWindow::screenChanged, this,
+                        &TolbrekWindow::followScreen);
+                followScreen(windowHandle()->screen());
+            }
+            break;
+        // The frame is known once the window manager has put it around the
+        // window, which moves the window.
+        case QEvent::Move:
+            fitToScreen();
+            break;
+        default:
+            break;
+    }
     return QWidget::event(event);
+}
+
+void TolbrekWindow::followScreen(QScreen* screen)
+{
+    disconnect(m_screenRoom);
+    if (screen) {
+        m_screenRoom =
+            connect(screen, &QScreen::availableGeometryChanged, this, &TolbrekWindow::fitToScreen);
+    }
+    fitToScreen();
+}
+
+void TolbrekWindow::fitToScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const FrameExtents extents{client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const int dpi = FittingDpi(96, room.width(), room.height(), extents);
+    if (dpi == m_dpi) return;
+    m_dpi = dpi;
+    LayOutWindowControls(*this, m_controls, dpi);
+    m_notice.layOut(dpi);
+    setFixedSize(ClientSize(dpi));
+    const ScreenRect kept =
+        KeptInside(OuterRect(dpi, extents, frame.left(), frame.top()), ScreenRectOf(room));
+    if (kept.left != frame.left() || kept.top != frame.top()) move(kept.left, kept.top);
 }
 
 void TolbrekWindow::cmdCalc_Click()

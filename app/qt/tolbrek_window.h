@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QWidget>
 
 #include "form_view.h"
@@ -20,6 +21,11 @@ public:
     // tests stand in for the files, the editor and the report location.
     explicit TolbrekWindow(CommandServices services, QWidget* parent = nullptr);
 
+    // The resolution the window is laid out at: 96 is the design's own size
+    // (which Qt scales with the screen), less where that does not fit the
+    // screen's work area.
+    int layoutDpi() const { return m_dpi; }
+
 protected:
     bool event(QEvent* event) override;
 
@@ -30,10 +36,19 @@ public slots:
     void cmdSave_Click();
 
 private:
+    // Lays the window out again where its screen or the room on it changed:
+    // at the design's size where it fits the screen's work area with its
+    // frame, else at the largest that fits, kept inside the work area as far
+    // as the platform lets a program place its window (Wayland does not).
+    void fitToScreen();
+    void followScreen(QScreen* screen);
+
+    int m_dpi;
     const WindowControls m_controls;
-    LateFailureNotice* m_notice;  // a child of the window
+    LateFailureNotice m_notice;
     FormView m_view;
     LoadCommands m_commands;
+    QMetaObject::Connection m_screenRoom;
 };
 
 }  // namespace tolbrek

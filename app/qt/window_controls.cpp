@@ -6,6 +6,7 @@
 
 #include "application_font.h"
 #include "control_builder.h"
+#include "design_palette.h"
 
 namespace tolbrek {
 
@@ -27,22 +28,28 @@ std::optional<std::size_t> CaptionOf(const ControlDesign& field)
     return std::nullopt;
 }
 
+// The text boxes' font: the window's own.
+QFont BoxesFont(int dpi)
+{
+    return DesignFont(*std::find_if(kWindowDesign.begin(), kWindowDesign.end(), IsTextBox), dpi);
+}
+
 }  // namespace
 
-WindowControls BuildWindowControls(QWidget& window)
+WindowControls BuildWindowControls(QWidget& window, int dpi)
 {
+    window.setPalette(DesignPalette(window.palette()));
     WindowControls controls{};
     {
         // A control starts out in its parent's font, and a line edit lays out
         // its empty text in the application font, before either takes its
         // own: both are the text boxes' font while the controls are made, so
         // that no font is loaded that the window does not show.
-        const QFont boxes =
-            DesignFont(*std::find_if(kWindowDesign.begin(), kWindowDesign.end(), IsTextBox));
+        const QFont boxes = BoxesFont(dpi);
         window.setFont(boxes);
         const ApplicationFontStandIn standIn(boxes);
         for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
-            controls[index] = BuildControl(kWindowDesign[index], window);
+            controls[index] = BuildControl(kWindowDesign[index], window, dpi);
         }
     }
     QWidget* previous = nullptr;
@@ -67,6 +74,14 @@ WindowControls BuildWindowControls(QWidget& window)
         }
     }
     return controls;
+}
+
+void LayOutWindowControls(QWidget& window, const WindowControls& controls, int dpi)
+{
+    window.setFont(BoxesFont(dpi));
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        PlaceControl(*controls[index], kWindowDesign[index], dpi);
+    }
 }
 
 }  // namespace tolbrek

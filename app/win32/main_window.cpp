@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "colour_ref.h"
+#include "colours.h"
 #include "control_ids.h"
 #include "controls.h"
 #include "painting.h"
@@ -14,20 +14,28 @@
 #include "wide_text.h"
 #include "win32_view.h"
 #include "window_design.h"
+#include "window_fit.h"
 #include "windows_failure.h"
 
 namespace tolbrek {
 
 // What the window keeps while it lives.
 struct WindowState {
-    explicit WindowState(CommandServices commandServices) : services(std::move(commandServices)) {}
+    WindowState(CommandServices commandServices, HighContrastQuery highContrastQuery)
+        : services(std::move(commandServices)), highContrast(highContrastQuery)
+    {
+    }
 
     CommandServices services;  // handed to the commands once the window exists
+    HighContrastQuery highContrast;
     std::optional<Win32View> view;
     std::optional<LoadCommands> commands;
+    // The resolution the design is laid out at: the screen's own, less where
+    // the window would not fit the screen's work area.
     int dpi = USER_DEFAULT_SCREEN_DPI;
+    HMONITOR monitor = nullptr;  // the screen the window was fitted to
     std::unique_ptr<DesignFonts> fonts;
-    std::array<UniqueBrush, kWindowDesign.size()> backgrounds;
+    std::unique_ptr<WindowColours> colours;
     // What each control adds to its own procedure; the controls reach it while they live.
     std::array<ControlHooks, kWindowDesign.size()> hooks;
     HWND focus = nullptr;  // the control that had the focus when the window was left
@@ -89,9 +97,6 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
         // No length limit: 0 lifts the edit control's own default of 32,767.
         Edit_LimitText(control, 0);
     }
-    if (design.background) {
-        state.backgrounds[index].reset(CreateSolidBrush(ColourRef(*design.background)));
-    }
     // The system names a control after its text: a button needs no hook for
     // the name it has. Under wine a subclassed control costs two requests
     // to the wine server for each message it is sent.
@@ -106,8 +111,8 @@ HWND CreateControl(HWND window, std::size_t index, WindowState& state)
 BOOL OnCreate(HWND window, LPCREATESTRUCT /*create*/)
 {
     WindowState& state = StateOf(window);
-    state.dpi = static_cast<int>(GetDpiForWindow(window));
     state.fonts = std::make_unique<DesignFonts>(state.dpi);
+    state.colours = std::make_unique<WindowColours>(state.highContrast());
     // Tab follows the order in which controls are created. Labels take no
     // focus, so they come last: a text box created before a label it
     // overlaps lies above it (Label12 over txtEnergy, the stars over the
@@ -147,23 +152,19 @@ void OnCommand(HWND window, int id, HWND control, UINT notification)
     StateOf(window).commands->run(*design.command);
 }
 
-// The design's colours for a text box or help panel; none where the design
-// leaves the platform's own. A locked result field stays white like the
-// other text boxes, where Windows would give it the window's face.
+// The colours of a text box or help panel (WindowColours). A locked result
+// field stays white like the other text boxes, where Windows would give it
+// the window's face.
 HBRUSH ColourBox(HWND window, HDC dc, HWND control)
 {
     const std::optional<std::size_t> index = DesignIndexOf(GetDlgCtrlID(control));
     if (!index) return nullptr;
     const ControlDesign& design = kWindowDesign[*index];
-    const bool locked = design.kind == ControlKind::LockedTextBox;
-    if (!design.text && !design.background && !locked) return nullptr;
-    SetTextColor(dc, ColourRefOr(design.text, COLOR_WINDOWTEXT));
-    if (design.background) {
-        SetBkColor(dc, ColourRef(*design.background));
-        return StateOf(window).backgrounds[*index].get();
-    }
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
+    if (!design.field && design.kind != ControlKind::HelpPanel) return nullptr;
+    const ControlColours colours = StateOf(window).colours->of(*index);
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, colours.ground);
+    return colours.brush;
 }
 
 HBRUSH OnCtlColorEdit(HWND window, HDC dc, HWND control, int /*type*/)
@@ -184,9 +185,10 @@ void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item)
     const std::optional<std::size_t> index = DesignIndexOf(static_cast<int>(item->CtlID));
     if (item->CtlType != ODT_STATIC || !index) return;
     const WindowState& state = StateOf(window);
-    FillRect(item->hDC, &item->rcItem, GetSysColorBrush(kWindowColour));
+    const ControlColours colours = state.colours->of(*index);
+    FillRect(item->hDC, &item->rcItem, colours.brush);
     PaintCaption(item->hDC, item->rcItem, kWindowDesign[*index], state.fonts->forControl(*index),
-                 state.dpi);
+                 state.dpi, colours.text);
 }
 
 // The focus stays where the user left it when the window is left and
@@ -205,31 +207,106 @@ void OnActivate(HWND window, UINT activation, HWND /*other*/, BOOL minimized)
     }
 }
 
-// A move to a screen of another resolution: new fonts, every control placed
-// again, and the frame the system suggests.
-LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested)
+// What the frame adds around the client area at a screen's resolution.
+FrameExtents FrameAt(int screenDpi)
 {
-    WindowState& state = StateOf(window);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(screenDpi));
+    return {-frame.left, -frame.top, frame.right, frame.bottom};
+}
+
+ScreenRect ScreenRectOf(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The work area of a screen: the screen less its taskbar.
+ScreenRect WorkAreaOf(HMONITOR monitor)
+{
+    MONITORINFO information{};
+    information.cbSize = sizeof information;
+    GetMonitorInfoW(monitor, &information);
+    return ScreenRectOf(information.rcWork);
+}
+
+// Lays the window out at `dpi`: new fonts, every control placed again.
+void LayOutAt(HWND window, WindowState& state, int dpi)
+{
     state.dpi = dpi;
     auto fonts = std::make_unique<DesignFonts>(dpi);
     std::swap(state.fonts, fonts);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(window, state);
     InvalidateRect(window, nullptr, TRUE);
-    return 0;  // the old fonts go only once no control uses them
+}  // the old fonts go only once no control uses them
+
+// Fits the window to the screen of `screenDpi` it stands on, with its
+// frame's top-left corner at `left`, `top`: laid out at the largest
+// resolution up to the screen's own at which it fits the work area
+// (FittingDpi), and moved as little as needed to lie inside it.
+void FitAt(HWND window, WindowState& state, int screenDpi, int left, int top)
+{
+    const FrameExtents frame = FrameAt(screenDpi);
+    const RECT wanted{left, top, left + 1, top + 1};
+    state.monitor = MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST);
+    const ScreenRect work = WorkAreaOf(state.monitor);
+    const int dpi = FittingDpi(screenDpi, work.right - work.left, work.bottom - work.top, frame);
+    const ScreenRect outer = KeptInside(OuterRect(dpi, frame, left, top), work);
+    SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dpi != state.dpi) LayOutAt(window, state, dpi);
 }
 
-// The window is as large as its design at its resolution, even where that
-// is larger than the screen, which the system would otherwise not allow.
-// Asked first while the window is being created, before it has its state.
+void FitWhereItStands(HWND window, WindowState& state)
+{
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    FitAt(window, state, static_cast<int>(GetDpiForWindow(window)), outer.left, outer.top);
+}
+
+// A move to a screen of another resolution: fitted to it where the system
+// suggests.
+LRESULT OnDpiChanged(HWND window, int screenDpi, const RECT& suggested)
+{
+    FitAt(window, StateOf(window), screenDpi, suggested.left, suggested.top);
+    return 0;
+}
+
+// A move to another screen of the same resolution, whose work area may be
+// smaller or larger.
+void OnWindowPosChanged(HWND window, const WINDOWPOS* /*position*/)
+{
+    WindowState& state = StateOf(window);
+    if (MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != state.monitor) {
+        FitWhereItStands(window, state);
+    }
+}
+
+// The taskbar moved or grew, a screen was added or removed, or high
+// contrast was switched: the window fits itself and takes the colours anew,
+// as do the standard controls.
+void OnSettingsChanged(HWND window)
+{
+    WindowState& state = StateOf(window);
+    state.colours = std::make_unique<WindowColours>(state.highContrast());
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    FitWhereItStands(window, state);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// The window is as large as its design laid out, even where that is larger
+// than the screen (at the smallest resolution on a tiny one), which the
+// system would otherwise not allow. Asked first while the window is being
+// created, before it has its state.
 void OnGetMinMaxInfo(HWND window, LPMINMAXINFO limits)
 {
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    RECT frame{0, 0, PixelsFromTwips(kClientWidthTwips, dpi),
-               PixelsFromTwips(kClientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
-    const POINT size{frame.right - frame.left, frame.bottom - frame.top};
+    const auto* state =
+        reinterpret_cast<const WindowState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const int screenDpi = static_cast<int>(GetDpiForWindow(window));
+    const ScreenRect outer = OuterRect(state ? state->dpi : screenDpi, FrameAt(screenDpi), 0, 0);
+    const POINT size{outer.right, outer.bottom};
     limits->ptMaxSize = size;
     limits->ptMaxTrackSize = size;
 }
@@ -257,9 +334,15 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(hwnd, WM_WINDOWPOSCHANGED, OnWindowPosChanged);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         case WM_DPICHANGED:
             return OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_DISPLAYCHANGE:
+            OnSettingsChanged(hwnd);
+            break;
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             break;
@@ -291,61 +374,34 @@ void RegisterWindowClass(HINSTANCE instance)
 
 }  // namespace
 
-namespace {
-
-// How far to move [low, high) to lie within [first, last), the start winning.
-LONG ShiftInto(LONG low, LONG high, LONG first, LONG last)
-{
-    LONG shift = 0;
-    if (high > last) shift = last - high;
-    if (low + shift < first) shift = first - low;
-    return shift;
-}
-
-}  // namespace
-
-RECT KeptInside(const RECT& window, const RECT& workArea)
-{
-    RECT kept = window;
-    OffsetRect(&kept, ShiftInto(window.left, window.right, workArea.left, workArea.right),
-               ShiftInto(window.top, window.bottom, workArea.top, workArea.bottom));
-    return kept;
-}
-
-RECT FirstWindowRect(DWORD style, DWORD extendedStyle, int dpi)
-{
-    const int left = PixelsFromTwips(kDesignLeftTwips, dpi);
-    const int top = PixelsFromTwips(kDesignTopTwips, dpi);
-    RECT window{left, top, left + PixelsFromTwips(kClientWidthTwips, dpi),
-                top + PixelsFromTwips(kClientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&window, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        return window;
-    }
-    return KeptInside(window, monitor.rcWork);
-}
-
-MainWindow::MainWindow(HINSTANCE instance, CommandServices services)
-    : m_state(std::make_unique<WindowState>(std::move(services)))
+MainWindow::MainWindow(HINSTANCE instance, CommandServices services, HighContrastQuery highContrast)
+    : m_state(std::make_unique<WindowState>(std::move(services), highContrast))
 {
     RegisterWindowClass(instance);
-    // Made where it first stands at the system's resolution, rather than
-    // made and then moved: under wine a move of the window costs as much
-    // as making two of its controls.
+    // Made where it first stands at the system's resolution, fitted to the
+    // work area of the screen there, rather than made and then moved: under
+    // wine a move of the window costs as much as making two of its controls.
     const int systemDpi = static_cast<int>(GetDpiForSystem());
-    const RECT first = FirstWindowRect(kStyle, kExtendedStyle, systemDpi);
-    m_window = CreateWindowExW(kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(),
-                               kStyle, first.left, first.top, first.right - first.left,
-                               first.bottom - first.top, nullptr, nullptr, instance, m_state.get());
+    const POINT corner{PixelsFromTwips(kDesignLeftTwips, systemDpi),
+                       PixelsFromTwips(kDesignTopTwips, systemDpi)};
+    m_state->monitor = MonitorFromPoint(corner, MONITOR_DEFAULTTONEAREST);
+    const WindowFit first =
+        FitWindow(systemDpi, WorkAreaOf(m_state->monitor), FrameAt(systemDpi), corner.x, corner.y);
+    m_state->dpi = first.dpi;
+    m_window = CreateWindowExW(
+        kExtendedStyle, kClassName, WideFromUtf8(kWindowTitle).c_str(), kStyle, first.outer.left,
+        first.outer.top, first.outer.right - first.outer.left, first.outer.bottom - first.outer.top,
+        nullptr, nullptr, instance, m_state.get());
     if (!m_window) ThrowLastError("could not create the window");
-    // A screen of another resolution there: placed again at that one.
-    if (m_state->dpi != systemDpi) {
-        const RECT again = FirstWindowRect(kStyle, kExtendedStyle, m_state->dpi);
-        SetWindowPos(m_window, nullptr, again.left, again.top, again.right - again.left,
-                     again.bottom - again.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A screen of another resolution there: fitted again at that one.
+    if (static_cast<int>(GetDpiForWindow(m_window)) != systemDpi) {
+        FitWhereItStands(m_window, *m_state);
     }
+}
+
+int MainWindow::layoutDpi() const
+{
+    return m_state->dpi;
 }
 
 MainWindow::~MainWindow()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "colours.h"
 #include "load_commands.h"
 
 namespace tolbrek {
@@ -11,22 +12,31 @@ namespace tolbrek {
 struct WindowState;
 
 // The one window of Tolbrek on Windows: its 28 controls built from the
-// window design (kWindowDesign), scaled to the screen's resolution, with
+// window design (kWindowDesign), scaled to the screen's resolution or, where
+// that does not fit the screen's work area, to the largest that fits, with
 // the four buttons running the same commands as every other window.
 //
 // A classic Win32 window: one window procedure hands each message to a small
 // On... function, and everything the window keeps lives in a WindowState
 // reached through GWLP_USERDATA.
+// Whether high contrast is on: SystemHighContrast in the program; a test
+// answers it.
+using HighContrastQuery = bool (*)();
+
 class MainWindow {
 public:
     // The services are the system's own in the program (SystemServices);
     // tests stand in for the files, the editor and the report location.
-    MainWindow(HINSTANCE instance, CommandServices services);
+    MainWindow(HINSTANCE instance, CommandServices services,
+               HighContrastQuery highContrast = &SystemHighContrast);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND handle() const { return m_window; }
+    // The resolution the design is laid out at: the screen's own, less where
+    // the window would not fit the screen's work area.
+    int layoutDpi() const;
 
     // Shows the window at its first position, with the focus in txtBulwt.
     void show(int showCommand);
@@ -35,17 +45,6 @@ private:
     std::unique_ptr<WindowState> m_state;
     HWND m_window = nullptr;
 };
-
-// The window's rectangle moved as little as needed to lie inside the work
-// area. A window larger than the work area keeps its top-left corner, and
-// so its title bar, inside.
-RECT KeptInside(const RECT& window, const RECT& workArea);
-
-// Where the window, with this style, is first placed at this resolution:
-// its client area's top-left corner at the design position, kept inside the
-// work area of the monitor that position is on. A 1366 x 768 screen cannot
-// show the whole window there.
-RECT FirstWindowRect(DWORD style, DWORD extendedStyle, int dpi);
 
 // Hands a message taken from the thread's queue to where it goes. Tab,
 // Shift+Tab, Enter and Esc go through the dialog manager, as in a dialog

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "colour_ref.h"
 #include "wide_text.h"
 #include "window_text.h"
 
@@ -42,7 +41,9 @@ const wchar_t* FontFace()
 int FontHeight(double points, int dpi)
 {
     // Exact in doubles for the design's quarter points and any whole dpi.
-    return -static_cast<int>(std::ceil(points * dpi / 72.0 - 0.5));
+    const double pixels = points * dpi / 72.0;
+    const bool windowsStep = dpi % (USER_DEFAULT_SCREEN_DPI / 4) == 0;
+    return -static_cast<int>(windowsStep ? std::ceil(pixels - 0.5) : std::floor(pixels));
 }
 
 DesignFonts::DesignFonts(int dpi)
@@ -68,6 +69,11 @@ DesignFonts::DesignFonts(int dpi)
 }
 
 namespace {
+
+// How many tenths of a pixel a character a caption may be tightened by,
+// and how many pixels a help panel's font may lose, to fit.
+constexpr int kMostTightening = 5;
+constexpr int kMostPanelShrinking = 4;
 
 // How far each character moves the pen: the font's own advances with the
 // letter spacing added after every character, each pen position rounded to
@@ -123,20 +129,38 @@ std::vector<std::wstring> WrapLines(HDC dc, const std::wstring& text, int width,
 
 }  // namespace
 
-void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT font, int dpi)
+void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT font, int dpi,
+                  COLORREF text)
 {
     const HGDIOBJ previousFont = SelectObject(dc, font);
-    SetTextColor(dc, ColourRefOr(design.text, COLOR_WINDOWTEXT));
+    SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
-    const double spacing = design.wholePixelLetterSpacing * dpi / 96.0;
     const int width = box.right - box.left;
-    const std::vector<std::wstring> lines =
-        WrapLines(dc, WideFromUtf8(design.caption), width, spacing);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     const int step = MulDiv(metrics.tmHeight, design.lineHeightPercent, 100);
+    const std::wstring caption = WideFromUtf8(design.caption);
+    // Whole-pixel text does not shrink in proportion to its font: laid out
+    // small to fit a screen, a caption may come out a pixel wider than its
+    // box, or wrap onto a line more. It is then set a little tighter, a
+    // tenth of a pixel a character at a time, until it fits as designed.
+    double spacing = design.wholePixelLetterSpacing * dpi / 96.0;
+    std::vector<std::wstring> lines = WrapLines(dc, caption, width, spacing);
+    // A one-line caption may stand in a box shorter than its line, as the
+    // design has it; a wrapped one must not wrap past its box.
+    const auto fits = [&] {
+        const int height = static_cast<int>(lines.size() - 1) * step + metrics.tmHeight;
+        return (lines.size() == 1 || height <= box.bottom - box.top) &&
+               std::ranges::all_of(lines, [&](const std::wstring& line) {
+                   return WidthOf(Advances(dc, line, spacing)) <= width;
+               });
+    };
+    for (int tighter = 0; tighter < kMostTightening && !lines.empty() && !fits(); ++tighter) {
+        spacing -= 0.1;
+        lines = WrapLines(dc, caption, width, spacing);
+    }
     const int height =
         lines.empty() ? 0 : step * static_cast<int>(lines.size() - 1) + metrics.tmHeight;
     int top = box.top;
@@ -167,10 +191,27 @@ void PaintHelpPanel(HWND panel)
     const std::wstring text = WindowText(panel);
     RECT format{};
     SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    const HGDIOBJ previousFont = SelectObject(dc, GetWindowFont(panel));
+    const HFONT font = GetWindowFont(panel);
+    const HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    constexpr UINT kLayout = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+    const int length = static_cast<int>(text.size());
+    // Whole-pixel text does not shrink in proportion to its font: laid out
+    // small to fit a screen, the help text could wrap further and run past
+    // the panel's foot. It is then drawn a pixel smaller at a time until it
+    // fits whole.
+    LOGFONTW smallerFont{};
+    GetObjectW(font, sizeof smallerFont, &smallerFont);
+    UniqueFont smaller;
+    for (int shrunk = 0; shrunk < kMostPanelShrinking; ++shrunk) {
+        RECT needed = format;
+        DrawTextW(dc, text.c_str(), length, &needed, kLayout | DT_CALCRECT);
+        if (needed.bottom <= format.bottom) break;
+        ++smallerFont.lfHeight;  // negative: the em height, a pixel less
+        smaller.reset(CreateFontIndirectW(&smallerFont));
+        SelectObject(dc, smaller.get());
+    }
+    DrawTextW(dc, text.c_str(), length, &format, kLayout);
     SelectObject(dc, previousFont);
     EndPaint(panel, &paint);
 }

@@ -62,7 +62,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s SCREENSHOT [MISMATCH.png]\n", argv[0]);
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen with room for the window at its design's size, as on weston.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TOLBREK_LARGE_SCREEN);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     const QImage screen =

@@ -57,6 +57,42 @@ start_window_manager() {
         fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
+# Reserves a panel of this many pixels at the foot of the screen, as a
+# taskbar does: a window whose _NET_WM_STRUT the window manager takes from
+# the work area it publishes on the root window (_NET_WORKAREA), where wine
+# and Qt read it.
+reserve_panel() {
+    local height=$1 width screen_height panel
+    read -r width screen_height < <(xdotool getdisplaygeometry)
+    xev -geometry "${width}x${height}+0+$((screen_height - height))" -name tolbrek-panel \
+        >/dev/null 2>&1 &
+    pids+=($!)
+    panel=$(timeout 10 xdotool search --sync --name '^tolbrek-panel$' | head -1) ||
+        fail "the panel window did not appear"
+    xprop -id "$panel" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT "0,0,0,$height"
+    work_height() { xprop -root _NET_WORKAREA | cut -d, -f4 | tr -d ' '; }
+    wait_until 50 test "$(work_height)" = $((screen_height - height)) ||
+        fail "the work area is $(work_height) pixels high, not $((screen_height - height))"
+}
+
+# Whether a window, frame included, lies inside the work area; says where
+# it stands if not.
+window_inside_work_area() {
+    local x y width height left right top bottom area
+    x=$(xwininfo -id "$1" | sed -n 's/ *Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/ *Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$1" | sed -n 's/ *Width: *//p')
+    height=$(xwininfo -id "$1" | sed -n 's/ *Height: *//p')
+    IFS=', ' read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | cut -d= -f2)
+    IFS=', ' read -r -a area < <(xprop -root _NET_WORKAREA | cut -d= -f2)
+    if [ $((y - top)) -lt "${area[1]}" ] || [ $((y + height + bottom)) -gt $((area[1] + area[3])) ] ||
+        [ $((x - left)) -lt "${area[0]}" ] || [ $((x + width + right)) -gt $((area[0] + area[2])) ]; then
+        echo "the window stands from $((x - left)),$((y - top)) to" \
+            "$((x + width + right)),$((y + height + bottom)); the work area is ${area[*]:0:4}" >&2
+        return 1
+    fi
+}
+
 # The X server of a build's wine, which wine-run --init started.
 use_wine_x_server() {
     export DISPLAY=":$(head -1 "$1/display")"

@@ -6,12 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <optional>
 
-#include "late_failure_notice.h"
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "window_fixture.h"
@@ -249,27 +250,28 @@ private slots:
         QLineEdit* caliber = f.field("txtCalib");
         caliber->clear();
         caliber->setFocus();
-        auto* notice = f.control<tolbrek::LateFailureNotice>("lateFailureNotice");
         const QString typed = QStringLiteral("30-06 Springfield Improved 40 degree shoulder");
         for (const QChar key : typed) {
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
             QTest::qWait(20);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 10000);
+        const auto notice = [&f] { return f.window->findChild<QFrame*>("lateFailureNotice"); };
+        const auto shown = [&f] { return f.window->findChild<QLabel*>("lateFailureText")->text(); };
+        QTRY_VERIFY_WITH_TIMEOUT(notice() && notice()->isVisible(), 10000);
         QCOMPARE(caliber->text(), typed);
         QCOMPARE(QApplication::focusWidget(), caliber);
         QVERIFY(f.boxes.seen.empty());
-        const QString text = notice->shownText();
-        QVERIFY2(text.startsWith("Error 1007: ") && text.contains("status 3"), qPrintable(text));
-        QVERIFY(text.contains(desktop.report()));
+        QVERIFY2(shown().startsWith("Error 1007: ") && shown().contains("status 3"),
+                 qPrintable(shown()));
+        QVERIFY(shown().contains(desktop.report()));
         QCOMPARE(ReadAll(desktop.report()).size(), 188);
 
         f.window->cmdSave_Click();
         f.window->cmdSave_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(notice->shownText().endsWith("(Heard 3 times.)"), 10000);
-        QCOMPARE(notice->shownText().count(QStringLiteral("Error 1007")), 1);
-        QTest::mouseClick(notice->findChild<QPushButton*>(), Qt::LeftButton);
-        QVERIFY(!notice->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(shown().endsWith("(Heard 3 times.)"), 10000);
+        QCOMPARE(shown().count(QStringLiteral("Error 1007")), 1);
+        QTest::mouseClick(notice()->findChild<QPushButton*>(), Qt::LeftButton);
+        QVERIFY(!notice()->isVisible());
         QCOMPARE(QApplication::focusWidget(), caliber);
         QVERIFY(f.boxes.seen.empty());
     }

@@ -172,7 +172,7 @@ Ink InkOf(const ControlDesign& design, HFONT font, int dpi, COLORREF text)
     RECT all{0, 0, width, height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const RECT box{kRoom, kRoom, kRoom + place.width, kRoom + place.height};
-    tolbrek::PaintCaption(dc, box, design, font, dpi);
+    tolbrek::PaintCaption(dc, box, design, font, dpi, text);
     Ink ink;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -371,60 +371,52 @@ TEST_F(DesignTest, every_text_fits_its_box)
     ReleaseDC(window(), dc);
 }
 
-// At 96 dpi the window starts at the design position, moved up only as far
-// as this 768-pixel screen needs; a larger window keeps its top-left corner
-// on the screen.
-TEST_F(DesignTest, the_window_starts_at_the_design_position_inside_the_screen)
+// On a screen with room for it, the window starts at the design position,
+// laid out at the screen's resolution, inside the work area.
+TEST_F(DesignTest, the_window_starts_at_the_design_position_inside_the_work_area)
 {
     RECT frame{};
     GetWindowRect(window(), &frame);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window(), MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT work = monitor.rcWork;
-    EXPECT_GE(frame.left, work.left);
-    EXPECT_GE(frame.top, work.top);
+    RECT inside{};
+    IntersectRect(&inside, &frame, &monitor.rcWork);
+    EXPECT_TRUE(EqualRect(&inside, &frame));
+    EXPECT_EQ(dpi(), static_cast<int>(GetDpiForWindow(window())));
     POINT client{0, 0};
     ClientToScreen(window(), &client);
-    if (dpi() == 96) {
-        EXPECT_EQ(client.x, 498);
-        EXPECT_TRUE(client.y == 93 || (client.y < 93 && frame.bottom == work.bottom)) << client.y;
-        EXPECT_LE(frame.right, work.right);
-    }
+    EXPECT_EQ(client.x, tolbrek::PixelsFromTwips(tolbrek::kDesignLeftTwips, dpi()));
+    EXPECT_EQ(client.y, tolbrek::PixelsFromTwips(tolbrek::kDesignTopTwips, dpi()));
 }
 
-TEST(FirstPosition, a_window_is_moved_as_little_as_needed_to_stay_inside)
+// A move to a screen of another resolution scales every control and font;
+// where the window would not fit the work area at that one, to the largest
+// resolution at which it fits.
+TEST_F(DesignTest, a_new_resolution_scales_every_control_as_far_as_the_work_area_allows)
 {
-    const RECT work{0, 0, 1366, 728};
-    struct Case {
-        RECT window;
-        RECT kept;
-    };
-    for (const Case& c : std::vector<Case>{
-             {{495, 71, 1049, 769}, {495, 30, 1049, 728}},    // too low: up
-             {{1000, 10, 1554, 300}, {812, 10, 1366, 300}},   // too far right: left
-             {{-20, -5, 300, 300}, {0, 0, 320, 305}},         // off the top left: in
-             {{990, 150, 2100, 1540}, {256, 0, 1366, 1390}},  // larger: top-left inside
-             {{10, 10, 100, 100}, {10, 10, 100, 100}},        // inside: where it is
-         }) {
-        const RECT kept = tolbrek::KeptInside(c.window, work);
-        EXPECT_TRUE(EqualRect(&kept, &c.kept)) << kept.left << "," << kept.top;
-    }
-}
-
-// A move to a screen of twice the resolution scales every control and font.
-TEST_F(DesignTest, a_new_resolution_scales_every_control)
-{
-    const int doubled = 2 * dpi();
+    const int designed = dpi();
     RECT suggested{};
     GetWindowRect(window(), &suggested);
-    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
-                 reinterpret_cast<LPARAM>(&suggested));
-    for (const ControlDesign& design : kWindowDesign) {
-        SCOPED_TRACE(std::string(design.name));
-        EXPECT_EQ(PlaceOf(control(design)), tolbrek::PixelsFromTwips(design.place, doubled));
-        EXPECT_EQ(FontOf(control(design)).lfHeight, tolbrek::FontHeight(design.points, doubled));
+    for (const int screen : {designed == 120 ? 144 : 120, 4 * 96, designed}) {
+        SCOPED_TRACE(screen);
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(screen, screen),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT frame{};
+        GetWindowRect(window(), &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window(), MONITOR_DEFAULTTONEAREST), &monitor);
+        if (screen == 4 * 96) {
+            EXPECT_LT(dpi(), screen);
+            EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+        } else {
+            EXPECT_EQ(dpi(), screen);
+        }
+        for (const ControlDesign& design : kWindowDesign) {
+            SCOPED_TRACE(std::string(design.name));
+            EXPECT_EQ(PlaceOf(control(design)), tolbrek::PixelsFromTwips(design.place, dpi()));
+            EXPECT_EQ(FontOf(control(design)).lfHeight, tolbrek::FontHeight(design.points, dpi()));
+        }
     }
-    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi(), dpi()),
-                 reinterpret_cast<LPARAM>(&suggested));
 }

@@ -46,7 +46,8 @@ protected:
         return control(
             tolbrek::ControlId(static_cast<std::size_t>(&design - tolbrek::kWindowDesign.data())));
     }
-    static int dpi() { return static_cast<int>(GetDpiForWindow(window())); }
+    // The resolution the window is laid out at.
+    static int dpi() { return Shared().window->layoutDpi(); }
     static std::vector<std::string> opened()
     {
         std::vector<std::string> paths;
@@ -56,6 +57,9 @@ protected:
         return paths;
     }
     static std::string report() { return (Shared().folder / "Text.txt").string(); }
+    // What the window is told when it asks whether high contrast is on:
+    // wine always says it is off.
+    static inline bool s_highContrast = false;
 
     static std::string Text(HWND control)
     {
@@ -97,7 +101,8 @@ private:
             window = std::make_unique<tolbrek::MainWindow>(
                 GetModuleHandleW(nullptr),
                 tolbrek::CommandServices{tolbrek::MakeStandardFileService(), std::move(recording),
-                                         [this] { return (folder / "Text.txt").string(); }});
+                                         [this] { return (folder / "Text.txt").string(); }},
+                [] { return s_highContrast; });
             window->show(SW_SHOWNORMAL);
             PumpFor(window->handle());
         }

@@ -10,14 +10,29 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 # Every package the build, the program and the tests use, by a name that
-# both releases offer. libclang-rt-dev is the sanitizer and fuzzer runtime
-# of whatever clang the release installs; clang-format is pinned so that
-# both releases judge the formatting alike.
+# both releases offer. They are installed without the packages Debian merely
+# recommends (on a fresh machine those tripled the test command's download
+# with servers, runtimes and documentation nothing here runs), so whatever a
+# command needs is named here, even where today another package happens to
+# bring it:
+# - xdg-utils opens the saved report; on a desktop it does not know it finds
+#   the report's type with `file`.
+# - qt6-gtk-platformtheme gives the window a GNOME desktop's font and
+#   follows its changes. GTK needs a session bus; dbus-x11 is the one that
+#   does not bring a whole init system onto a machine that has none.
+# - libclang-rt-dev is the sanitizer and fuzzer runtime of whatever clang
+#   the release installs; clang-format is pinned so that both releases judge
+#   the formatting alike.
+# - wine loads X's extension libraries (Render, RandR, Xinerama, Xcursor,
+#   XInput, Composite) only when it finds them, and draws text in its own
+#   Windows fonts (fonts-wine) only when they are there; without them the
+#   Windows window is drawn otherwise and still runs.
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
-    qt6-wayland fonts-liberation2 xdg-utils)
+    qt6-wayland fonts-liberation2 xdg-utils file qt6-gtk-platformtheme dbus-x11)
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev clang-format-19
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool weston desktop-file-utils dpkg-dev file nsis
-    procps lintian devscripts appstream diffoscope-minimal)
+    g++-mingw-w64-x86-64 wine wine64 fonts-wine libxrender1 libxrandr2 libxinerama1 libxcursor1
+    libxi6 libxcomposite1 xvfb xdotool weston desktop-file-utils dpkg-dev file nsis procps
+    lintian devscripts appstream)
 RELEASE_PACKAGES=(git g++-mingw-w64-x86-64 nsis dpkg-dev file)
 CLANG_FORMAT=clang-format-19
 
@@ -66,7 +81,7 @@ install_missing() {
         fi
         exit 1
     fi
-    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; then
+    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
         say "the packages could not be fetched or installed (apt-get said why, above);" \
             "nothing was built"
         exit 1

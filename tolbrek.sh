@@ -21,8 +21,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 #   session bus: any there is will do; where there is none, dbus-x11, which
 #   unlike the other brings no init system with it.
 # - libclang-rt-dev is the sanitizer and fuzzer runtime of whatever clang
-#   the release installs; clang-format is pinned so that both releases judge
-#   the formatting alike.
+#   the release installs, and llvm its symbolizer: without it a fault the
+#   fuzzer finds is reported as bare addresses, with no function or line.
+#   clang-format is pinned so that both releases judge the formatting alike.
 # - wine looks for X's extension libraries (Render, RandR, Xinerama,
 #   Xcursor, XInput, Composite) and its own Windows fonts (fonts-wine) only
 #   at run time, and goes on without them: its message boxes then take
@@ -32,7 +33,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
     qt6-wayland fonts-liberation2 xdg-utils file qt6-gtk-platformtheme
     "dbus-x11|dbus-user-session")
-TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev clang-format-19
+TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev llvm clang-format-19
     g++-mingw-w64-x86-64 wine wine64 fonts-wine libxrender1 libxrandr2 libxinerama1 libxcursor1
     libxi6 libxcomposite1 xvfb xdotool weston desktop-file-utils dpkg-dev nsis procps lintian
     devscripts appstream)

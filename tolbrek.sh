@@ -27,8 +27,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # - wine looks for X's extension libraries (Render, RandR, Xinerama,
 #   Xcursor, XInput, Composite) and its own Windows fonts (fonts-wine) only
 #   at run time, and goes on without them: its message boxes then take
-#   another face and size, the pointer and the monitors are guessed, and no
-#   test would notice.
+#   another face and size, its pointers, raw mouse input and view of the
+#   monitors are cruder, and no test would notice.
 # An entry "a|b" is there when either package is, and installs a.
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
     qt6-wayland fonts-liberation2 xdg-utils file qt6-gtk-platformtheme

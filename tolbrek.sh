@@ -11,7 +11,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 # Every package the build, the program and the tests use, by a name that
 # both releases offer. They are installed without the packages Debian merely
-# recommends (on a fresh machine those tripled the test command's download
+# recommends (on a fresh machine those doubled the test command's download
 # with servers, runtimes and documentation nothing here runs), so whatever a
 # command needs is named here, even where another package brings it today:
 # - xdg-utils opens the saved report; on a desktop it does not know, it
@@ -92,7 +92,8 @@ install_missing() {
         fi
         exit 1
     fi
-    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
         say "the packages could not be fetched or installed (apt-get said why, above);" \
             "nothing was built"
         exit 1

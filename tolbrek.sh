@@ -10,14 +10,37 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 # Every package the build, the program and the tests use, by a name that
-# both releases offer. libclang-rt-dev is the sanitizer and fuzzer runtime
-# of whatever clang the release installs; clang-format is pinned so that
-# both releases judge the formatting alike.
+# both releases offer. They are installed without the packages Debian merely
+# recommends (on a fresh machine those doubled the test command's download
+# with servers, runtimes and documentation nothing here runs), so whatever a
+# command needs is named here, even where another package brings it today:
+# - xdg-utils opens the saved report; on a desktop it does not know, it
+#   finds the report's type with `file`, and without it opens nothing.
+# - qt6-gtk-platformtheme gives the window a GNOME desktop's font (without
+#   it Qt takes 9 pt Sans Serif whatever the desktop says). GTK needs a
+#   session bus: any there is will do; where there is none, dbus-x11, which
+#   unlike the other brings no init system with it.
+# - libclang-rt-dev is the sanitizer and fuzzer runtime of whatever clang
+#   the release installs, and llvm its symbolizer: without it a fault the
+#   fuzzer finds is reported as bare addresses, with no function or line.
+#   clang-format is pinned so that both releases judge the formatting alike.
+# - The window tests run on X servers of their own (xvfb), typed into with
+#   xdotool, some under a window manager (openbox: wine gives a new box the
+#   focus only under one) with a panel reserved, made and measured with
+#   x11-utils' xev, xprop and xwininfo.
+# - wine looks for X's extension libraries (Render, RandR, Xinerama,
+#   Xcursor, XInput, Composite) and its own Windows fonts (fonts-wine) only
+#   at run time, and goes on without them: its message boxes then take
+#   another face and size, its pointers, raw mouse input and view of the
+#   monitors are cruder, and no test would notice.
+# An entry "a|b" is there when either package is, and installs a.
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfig-dev
-    qt6-wayland fonts-liberation2 xdg-utils)
-TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev clang-format-19
-    g++-mingw-w64-x86-64 wine wine64 xvfb xdotool openbox weston desktop-file-utils dpkg-dev file nsis
-    procps lintian devscripts appstream diffoscope-minimal)
+    qt6-wayland fonts-liberation2 xdg-utils file qt6-gtk-platformtheme
+    "dbus-x11|dbus-user-session")
+TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev llvm clang-format-19
+    g++-mingw-w64-x86-64 wine wine64 fonts-wine libxrender1 libxrandr2 libxinerama1 libxcursor1
+    libxi6 libxcomposite1 xvfb xdotool x11-utils openbox weston desktop-file-utils dpkg-dev nsis
+    procps lintian devscripts appstream)
 RELEASE_PACKAGES=(git g++-mingw-w64-x86-64 nsis dpkg-dev file)
 CLANG_FORMAT=clang-format-19
 
@@ -27,11 +50,18 @@ system_name() {
     (. /etc/os-release && echo "${PRETTY_NAME:-this system}")
 }
 
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
 install_missing() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-            missing+=("$package")
+    local missing=() entry package alternatives
+    for entry in "$@"; do
+        IFS='|' read -ra alternatives <<<"$entry"
+        for package in "${alternatives[@]}"; do
+            installed "$package" && continue 2
+        done
+        missing+=("${alternatives[0]}")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()
@@ -66,7 +96,8 @@ install_missing() {
         fi
         exit 1
     fi
-    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; then
+    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
         say "the packages could not be fetched or installed (apt-get said why, above);" \
             "nothing was built"
         exit 1

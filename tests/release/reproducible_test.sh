@@ -9,6 +9,10 @@
 checkout=$(git -C "${1:-$(dirname "$(realpath "$0")")}" rev-parse --show-toplevel)
 commit=$(git -C "$checkout" rev-parse --short HEAD)
 echo "Building the release of commit $commit twice (uncommitted changes are not part of it)"
+if ! command -v diffoscope >/dev/null; then
+    echo "diffoscope is not installed: should the releases differ, cmp shows only which" \
+        "bytes (apt-get install --no-install-recommends diffoscope-minimal shows what they hold)"
+fi
 
 # release FOLDER UMASK LOCALE ZONE
 release() {
@@ -33,6 +37,7 @@ if ! cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
         if command -v diffoscope >/dev/null; then
             diffoscope --no-progress "$file" "$second/dist/$name" | head -60 >&2 || true
         else
+            echo "(diffoscope is not installed: the first differing bytes, by offset)" >&2
             cmp -l "$file" "$second/dist/$name" | head -20 >&2 || true
         fi
     done

@@ -9,12 +9,18 @@
 #include "load_list.h"
 
 // The window of Tolbrek as data: every control with its place, font,
-// colours, text and tab order. Both windows (Qt and Win32) are built from it
-// and held to it by their tests, so they cannot drift apart.
+// colours, text, tab order and Windows id, one row each. Both windows (Qt
+// and Win32) are built from it and held to it by their tests, so they cannot
+// drift apart, and a new control is one new row.
 namespace tolbrek {
 
-// Places are designed in twips, 1/1440 inch: 15 twips to the pixel at 96 dpi.
+// Places are designed in twips, 1/1440 inch: 15 twips to the pixel at 96
+// dpi. There is no place by default: a row must give one.
 struct Twips {
+    constexpr Twips(int left, int top, int width, int height)
+        : left(left), top(top), width(width), height(height)
+    {
+    }
     int left;
     int top;
     int width;
@@ -84,30 +90,59 @@ enum class Align { Left, Centre };
 // descender.
 enum class VerticalAlign { Top, Middle, Bottom };
 
-struct ControlDesign {
-    std::string_view name;
+// A control's name in the design, and so its object name in the Qt window.
+// It has no default: a row without its name does not compile.
+struct ControlName : std::string_view {
+    consteval ControlName(const char* name) : std::string_view(name) {}
+};
+
+// A control's kind. It has no default either: a row must say what it is.
+struct RequiredKind {
+    consteval RequiredKind(ControlKind kind) : kind(kind) {}
+    constexpr operator ControlKind() const { return kind; }
     ControlKind kind;
-    Twips place;
-    double points;  // Arial, or its metric twin where Arial is absent
-    bool bold;
-    bool italic;
-    std::optional<Rgb> text;        // none: the platform's standard colour
-    std::optional<Rgb> background;  // none: the platform's standard colour
-    Align align;
-    VerticalAlign verticalAlign;
-    std::string_view caption;         // a label's or button's caption, a panel's text
-    std::optional<Command> command;   // what a button runs
-    std::optional<LoadField> field;   // what a text box holds
-    std::string_view accessibleName;  // what a screen reader says for a control that is no label
-    // Fit-the-box adjustments, where a caption at its designed size is a
-    // pixel too large for its box: letter spacing in pixels at 96 dpi, and
-    // the line height of a wrapped caption in percent of the font's own.
+};
+
+// Where a caption at its designed size would be a pixel too large for its
+// box, each renderer draws it a little tighter: letter spacing in pixels at
+// 96 dpi. Qt measures text in fractions of a pixel, Windows' GDI in whole
+// pixels per character, which makes some captions a pixel or two wider.
+struct QtFit {
     double letterSpacing = 0;
+};
+struct GdiFit {
+    double letterSpacing = 0;
+};
+
+// One control of the window. A row names only what differs from these
+// defaults, in this order.
+struct ControlDesign {
+    ControlName name;
+    RequiredKind kind;
+    Twips place;
+    // The Windows control id, fixed whatever the tab order: tests and tools
+    // find a control by it. From kFirstControlId to kLastControlId, one each.
+    int id = 0;
+    double points = 12;  // Arial, or its metric twin where Arial is absent
+    bool bold = false;
+    bool italic = false;
+    std::optional<Rgb> text = std::nullopt;        // none: kDarkText
+    std::optional<Rgb> background = std::nullopt;  // none: kBoxWhite or kFormGrey
+    Align align = Align::Left;
+    VerticalAlign verticalAlign = VerticalAlign::Middle;
+    std::string_view caption = {};                  // a label's or button's caption, a panel's text
+    std::optional<Command> command = std::nullopt;  // what a button runs
+    std::optional<LoadField> field = std::nullopt;  // what a text box holds
+    // The label whose caption names an input field: it is what a screen
+    // reader says for the field, and the field is the label's buddy.
+    std::string_view label = {};
+    // What a screen reader says for a result, the list or a help panel; a
+    // button is named by its caption.
+    std::string_view accessibleName = {};
+    // The line height of a wrapped caption, in percent of the font's own.
     int lineHeightPercent = 100;
-    // The letter spacing, in pixels at 96 dpi, where text is measured in
-    // whole pixels per character (Windows' GDI), which makes some captions
-    // a pixel or two wider than where it is measured in fractions (Qt).
-    double wholePixelLetterSpacing = 0;
+    QtFit qt = {};
+    GdiFit gdi = {};
 };
 
 inline constexpr std::string_view kWindowTitle = "Tolbrek";
@@ -120,6 +155,11 @@ inline constexpr int kDesignTopTwips = 1395;
 // the help panels, as wide as they are, down to the foot of Clear All. No
 // control stands there, so the notice hides nothing the user works with.
 inline constexpr Twips kLateNoticePlace{3240, 7320, 4815, 2655};
+// The controls' Windows ids. The resource script's own ids lie below them,
+// and Enter and Esc in a window run through the dialog manager send IDOK
+// (1) and IDCANCEL (2), which no control may have.
+inline constexpr int kFirstControlId = 100;
+inline constexpr int kLastControlId = 199;
 
 // The help panel's seven lines, each ending in CR LF.
 inline constexpr std::string_view kHelpText =
@@ -133,76 +173,143 @@ inline constexpr std::string_view kHelpText =
 static_assert(kHelpText.size() == 316);
 
 // The 28 controls in tab order: a control's tab index is its place here.
-// Known at compile time, so that what is built from it (the Windows
-// control ids) is checked against it by the compiler.
+// Known at compile time, so that the rows are checked by the compiler.
 // clang-format off
 inline constexpr std::array<ControlDesign, 28> kWindowDesign = [] {
     using enum ControlKind;
     using enum Align;
     using enum VerticalAlign;
-    constexpr std::nullopt_t kStandard = std::nullopt;
-    constexpr std::nullopt_t kNone = std::nullopt;
     return std::array<ControlDesign, 28>{{
-    {"Label1", Label, {240, 600, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,
-     "Bullet Weight Grains", kNone, kNone, ""},
-    {"txtBulwt", TextBox, {480, 960, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
-     "", kNone, LoadField::Bullet, "Bullet Weight Grains"},
-    {"Label2", Label, {240, 1680, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,
-     "Powder Charge Grains", kNone, kNone, "", -0.1, 100, -0.15},
-    {"txtPdrchg", TextBox, {480, 2040, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
-     "", kNone, LoadField::Powder, "Powder Charge Grains"},
-    {"Label3", Label, {240, 2760, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,
-     "Velocity (FPS)", kNone, kNone, ""},
-    {"txtVel", TextBox, {480, 3120, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
-     "", kNone, LoadField::Velocity, "Velocity (FPS)"},
-    {"Label4", Label, {240, 3840, 2415, 255}, 12, false, false, kStandard, kStandard, Left, Bottom,
-     "Weight of Gun (Lbs)", kNone, kNone, ""},
-    {"txtGunwt", TextBox, {480, 4200, 2175, 390}, 12, false, false, kBlue, kStandard, Left, Middle,
-     "", kNone, LoadField::Gun, "Weight of Gun (Lbs)"},
-    {"cmdCalc", Button, {240, 6600, 2415, 495}, 14.25, true, false, kStandard, kStandard, Centre,
-     Middle, "Calculate", Command::Calculate, kNone, "Calculate"},
-    {"Label5", Label, {240, 7200, 2415, 495}, 12, false, false, kStandard, kStandard, Centre, Top,
-     "Free Recoil Energy  Calculated (LbFt)", kNone, kNone, "", 0, 80},
-    {"txtCaluc", LockedTextBox, {240, 7800, 2415, 375}, 12, false, false, kBlue, kStandard, Left,
-     Middle, "", kNone, LoadField::Recoil, "Free Recoil Energy Calculated (LbFt)"},
-    {"cmdClear", Button, {240, 9480, 2535, 495}, 12, true, false, kStandard, kStandard, Centre,
-     Middle, "Clear All", Command::ClearAll, kNone, "Clear All"},
-    {"Label6", Label, {240, 4680, 375, 615}, 48, false, false, kRed, kStandard, Left, Top, "*",
-     kNone, kNone, ""},
-    {"Label7", Label, {720, 4680, 1935, 735}, 9.75, false, false, kRed, kStandard, Left, Top,
-     "NOTE: All Input Fields Must Be Completed For Calculation.", kNone, kNone, "", 0, 100, -0.1},
-    {"Label8", Label, {120, 960, 375, 495}, 24, false, false, kRed, kStandard, Left, Top, "*",
-     kNone, kNone, ""},
-    {"Label9", Label, {120, 2040, 375, 495}, 24, false, false, kRed, kStandard, Left, Top, "*",
-     kNone, kNone, ""},
-    {"Label10", Label, {120, 3120, 375, 495}, 24, false, false, kRed, kStandard, Left, Top, "*",
-     kNone, kNone, ""},
-    {"Label11", Label, {120, 4200, 375, 495}, 24, false, false, kRed, kStandard, Left, Top, "*",
-     kNone, kNone, ""},
-    {"Label12", Label, {240, 8280, 2415, 615}, 12, false, false, kStandard, kStandard, Centre,
-     Middle, "Muzzle Energy Calculated (LbFt)", kNone, kNone, ""},
-    {"txtEnergy", LockedTextBox, {240, 8880, 2415, 375}, 12, false, false, kBlue, kStandard, Left,
-     Middle, "", kNone, LoadField::Energy, "Muzzle Energy Calculated (LbFt)"},
-    {"Label13", Label, {2228, 120, 3855, 375}, 14.25, false, true, kBlue, kStandard, Centre, Top,
-     "For Basic Rifle Loads", kNone, kNone, ""},
-    {"txtCalib", TextBox, {240, 6120, 2415, 405}, 12, false, false, kStandard, kStandard, Left,
-     Middle, "", kNone, LoadField::Caliber, "Cartridge Caliber"},
-    {"Label14", Label, {240, 5760, 2415, 255}, 12, false, false, kStandard, kStandard, Centre,
-     Bottom, "Cartridge Caliber", kNone, kNone, ""},
-    {"List1", ListBox, {3240, 960, 4695, 2760}, 12, false, false, kStandard, kStandard, Left, Top,
-     "", kNone, kNone, "Load List"},
-    {"cmdPopulate", Button, {3240, 3840, 1815, 495}, 12, false, false, kStandard, kStandard, Centre,
-     Middle, "Populate List", Command::PopulateList, kNone, "Populate List"},
-    {"cmdSave", Button, {6120, 3840, 1815, 495}, 12, false, false, kStandard, kStandard, Centre,
-     Middle, "Save Data", Command::SaveData, kNone, "Save Data"},
-    {"Text1", HelpPanel, {3240, 4440, 4815, 1935}, 9.75, false, false, kPanelText, kLightGrey,
-     Left, Top, kHelpText, kNone, kNone, "Help: Populate List and Save Data"},
-    {"Text2", HelpPanel, {3240, 6480, 4815, 735}, 12, true, false, kPanelText, kLightGrey, Left,
-     Top, "Notepad will open minimized in the lower taskbar. ", kNone, kNone,
-     "Note: Notepad will open minimized"},
-}};
+        {.name = "Label1", .kind = Label, .place = {240, 600, 2415, 255}, .id = 100,
+         .verticalAlign = Bottom, .caption = "Bullet Weight Grains"},
+        {.name = "txtBulwt", .kind = TextBox, .place = {480, 960, 2175, 390}, .id = 101,
+         .text = kBlue, .field = LoadField::Bullet, .label = "Label1"},
+        {.name = "Label2", .kind = Label, .place = {240, 1680, 2415, 255}, .id = 102,
+         .verticalAlign = Bottom, .caption = "Powder Charge Grains",
+         .qt = {.letterSpacing = -0.1}, .gdi = {.letterSpacing = -0.15}},
+        {.name = "txtPdrchg", .kind = TextBox, .place = {480, 2040, 2175, 390}, .id = 103,
+         .text = kBlue, .field = LoadField::Powder, .label = "Label2"},
+        {.name = "Label3", .kind = Label, .place = {240, 2760, 2415, 255}, .id = 104,
+         .verticalAlign = Bottom, .caption = "Velocity (FPS)"},
+        {.name = "txtVel", .kind = TextBox, .place = {480, 3120, 2175, 390}, .id = 105,
+         .text = kBlue, .field = LoadField::Velocity, .label = "Label3"},
+        {.name = "Label4", .kind = Label, .place = {240, 3840, 2415, 255}, .id = 106,
+         .verticalAlign = Bottom, .caption = "Weight of Gun (Lbs)"},
+        {.name = "txtGunwt", .kind = TextBox, .place = {480, 4200, 2175, 390}, .id = 107,
+         .text = kBlue, .field = LoadField::Gun, .label = "Label4"},
+        {.name = "cmdCalc", .kind = Button, .place = {240, 6600, 2415, 495}, .id = 108,
+         .points = 14.25, .bold = true, .align = Centre, .caption = "Calculate",
+         .command = Command::Calculate},
+        {.name = "Label5", .kind = Label, .place = {240, 7200, 2415, 495}, .id = 109,
+         .align = Centre, .verticalAlign = Top, .caption = "Free Recoil Energy  Calculated (LbFt)",
+         .lineHeightPercent = 80},
+        {.name = "txtCaluc", .kind = LockedTextBox, .place = {240, 7800, 2415, 375}, .id = 110,
+         .text = kBlue, .field = LoadField::Recoil,
+         .accessibleName = "Free Recoil Energy Calculated (LbFt)"},
+        {.name = "cmdClear", .kind = Button, .place = {240, 9480, 2535, 495}, .id = 111,
+         .bold = true, .align = Centre, .caption = "Clear All", .command = Command::ClearAll},
+        {.name = "Label6", .kind = Label, .place = {240, 4680, 375, 615}, .id = 112, .points = 48,
+         .text = kRed, .verticalAlign = Top, .caption = "*"},
+        {.name = "Label7", .kind = Label, .place = {720, 4680, 1935, 735}, .id = 113,
+         .points = 9.75, .text = kRed, .verticalAlign = Top,
+         .caption = "NOTE: All Input Fields Must Be Completed For Calculation.",
+         .gdi = {.letterSpacing = -0.1}},
+        {.name = "Label8", .kind = Label, .place = {120, 960, 375, 495}, .id = 114, .points = 24,
+         .text = kRed, .verticalAlign = Top, .caption = "*"},
+        {.name = "Label9", .kind = Label, .place = {120, 2040, 375, 495}, .id = 115, .points = 24,
+         .text = kRed, .verticalAlign = Top, .caption = "*"},
+        {.name = "Label10", .kind = Label, .place = {120, 3120, 375, 495}, .id = 116,
+         .points = 24, .text = kRed, .verticalAlign = Top, .caption = "*"},
+        {.name = "Label11", .kind = Label, .place = {120, 4200, 375, 495}, .id = 117,
+         .points = 24, .text = kRed, .verticalAlign = Top, .caption = "*"},
+        {.name = "Label12", .kind = Label, .place = {240, 8280, 2415, 615}, .id = 118,
+         .align = Centre, .caption = "Muzzle Energy Calculated (LbFt)"},
+        {.name = "txtEnergy", .kind = LockedTextBox, .place = {240, 8880, 2415, 375}, .id = 119,
+         .text = kBlue, .field = LoadField::Energy,
+         .accessibleName = "Muzzle Energy Calculated (LbFt)"},
+        {.name = "Label13", .kind = Label, .place = {2228, 120, 3855, 375}, .id = 120,
+         .points = 14.25, .italic = true, .text = kBlue, .align = Centre, .verticalAlign = Top,
+         .caption = "For Basic Rifle Loads"},
+        {.name = "txtCalib", .kind = TextBox, .place = {240, 6120, 2415, 405}, .id = 121,
+         .field = LoadField::Caliber, .label = "Label14"},
+        {.name = "Label14", .kind = Label, .place = {240, 5760, 2415, 255}, .id = 122,
+         .align = Centre, .verticalAlign = Bottom, .caption = "Cartridge Caliber"},
+        {.name = "List1", .kind = ListBox, .place = {3240, 960, 4695, 2760}, .id = 123,
+         .accessibleName = "Load List"},
+        {.name = "cmdPopulate", .kind = Button, .place = {3240, 3840, 1815, 495}, .id = 124,
+         .align = Centre, .caption = "Populate List", .command = Command::PopulateList},
+        {.name = "cmdSave", .kind = Button, .place = {6120, 3840, 1815, 495}, .id = 125,
+         .align = Centre, .caption = "Save Data", .command = Command::SaveData},
+        {.name = "Text1", .kind = HelpPanel, .place = {3240, 4440, 4815, 1935}, .id = 126,
+         .points = 9.75, .text = kPanelText, .background = kLightGrey, .verticalAlign = Top,
+         .caption = kHelpText, .accessibleName = "Help: Populate List and Save Data"},
+        {.name = "Text2", .kind = HelpPanel, .place = {3240, 6480, 4815, 735}, .id = 127,
+         .bold = true, .text = kPanelText, .background = kLightGrey, .verticalAlign = Top,
+         .caption = "Notepad will open minimized in the lower taskbar. ",
+         .accessibleName = "Note: Notepad will open minimized"},
+    }};
 }();
 // clang-format on
+
+// Whether the Tab key stops at a control of this kind.
+constexpr bool TakesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Label && kind != ControlKind::HelpPanel;
+}
+
+// The place in the design of the control of this name; the design's size
+// where there is none.
+constexpr std::size_t IndexOf(std::string_view name)
+{
+    std::size_t index = 0;
+    while (index < kWindowDesign.size() && kWindowDesign[index].name != name) ++index;
+    return index;
+}
+
+// The place of the control with this Windows id, if one has it.
+constexpr std::optional<std::size_t> IndexOfId(int id)
+{
+    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+        if (kWindowDesign[index].id == id) return index;
+    }
+    return std::nullopt;
+}
+
+// The place of the text box that holds a field.
+constexpr std::size_t IndexOf(LoadField field)
+{
+    std::size_t index = 0;
+    while (index < kWindowDesign.size() && kWindowDesign[index].field != field) ++index;
+    return index;
+}
+
+// Where the focus starts when the window opens: where Tab starts, in the
+// first control that takes the focus.
+constexpr std::size_t FirstFocusIndex()
+{
+    std::size_t index = 0;
+    while (index < kWindowDesign.size() && !TakesFocus(kWindowDesign[index].kind)) ++index;
+    return index;
+}
+
+// Where the load list is.
+constexpr std::size_t ListIndex()
+{
+    std::size_t index = 0;
+    while (index < kWindowDesign.size() && kWindowDesign[index].kind != ControlKind::ListBox) {
+        ++index;
+    }
+    return index;
+}
+
+// What a screen reader says for a control that is no label: an input
+// field's caption, a button's caption, else the design's name for it.
+constexpr std::string_view AccessibleNameOf(const ControlDesign& design)
+{
+    if (!design.label.empty()) return kWindowDesign[IndexOf(design.label)].caption;
+    if (design.kind == ControlKind::Button) return design.caption;
+    return design.accessibleName;
+}
 
 // A control's text and ground as designed: its own colours, else the
 // standard ones of its kind.
@@ -218,10 +325,41 @@ constexpr Rgb BackgroundOf(const ControlDesign& design)
     return box ? kBoxWhite : kFormGrey;
 }
 
-// Whether the Tab key stops at a control of this kind.
-constexpr bool TakesFocus(ControlKind kind)
-{
-    return kind != ControlKind::Label && kind != ControlKind::HelpPanel;
-}
+// What the compiler holds every row to, beyond a name, a kind and a place.
+static_assert(
+    [] {
+        for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
+            const ControlDesign& design = kWindowDesign[index];
+            if (design.id < kFirstControlId || design.id > kLastControlId) return false;
+            for (std::size_t earlier = 0; earlier < index; ++earlier) {
+                if (kWindowDesign[earlier].id == design.id) return false;
+                if (kWindowDesign[earlier].name == design.name) return false;
+            }
+        }
+        return true;
+    }(),
+    "every control needs a name and a Windows id of its own, from kFirstControlId to "
+    "kLastControlId");
+static_assert(
+    [] {
+        for (const ControlDesign& design : kWindowDesign) {
+            if (design.kind == ControlKind::TextBox && design.label.empty()) return false;
+            if (design.label.empty()) continue;
+            const std::size_t label = IndexOf(design.label);
+            if (label == kWindowDesign.size() || kWindowDesign[label].kind != ControlKind::Label ||
+                !design.field) {
+                return false;
+            }
+        }
+        for (const LoadField field :
+             {LoadField::Caliber, LoadField::Bullet, LoadField::Powder, LoadField::Velocity,
+              LoadField::Gun, LoadField::Recoil, LoadField::Energy}) {
+            if (IndexOf(field) == kWindowDesign.size()) return false;
+        }
+        return true;
+    }(),
+    "every field needs its text box, every input field its label, and a field's label must be "
+    "one of the design's labels");
+static_assert(FirstFocusIndex() < kWindowDesign.size() && ListIndex() < kWindowDesign.size());
 
 }  // namespace tolbrek

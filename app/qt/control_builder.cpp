@@ -61,7 +61,7 @@ Control* Make(const ControlDesign& design, QWidget& window, int dpi)
     control->setObjectName(TextOf(design.name));
     PlaceControl(*control, design, dpi);
     if (design.kind != ControlKind::Label && design.kind != ControlKind::TextBox) {
-        control->setAccessibleName(TextOf(design.accessibleName));
+        control->setAccessibleName(TextOf(AccessibleNameOf(design)));
     }
     return control;
 }
@@ -154,8 +154,8 @@ QFont DesignFont(const ControlDesign& design, int dpi)
     }
     font.setBold(design.bold);
     font.setItalic(design.italic);
-    if (design.letterSpacing != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, design.letterSpacing * scale);
+    if (design.qt.letterSpacing != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, design.qt.letterSpacing * scale);
     return font;
 }
 

@@ -27,22 +27,18 @@ void ShowBox(QWidget& parent, QMessageBox::Icon icon, const std::string& text)
 }  // namespace
 
 FormView::FormView(const WindowControls& controls, QWidget& window, LateFailureNotice& notice)
-    : m_window(window), m_notice(notice)
+    : m_controls(controls), m_window(window), m_notice(notice)
 {
-    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
-        const ControlDesign& design = kWindowDesign[index];
-        if (design.field) {
-            m_fields[std::size_t(*design.field)] = qobject_cast<QLineEdit*>(controls[index]);
-        }
-        if (design.kind == ControlKind::ListBox) {
-            m_list = qobject_cast<QListWidget*>(controls[index]);
-        }
-    }
 }
 
 QLineEdit* FormView::fieldFor(LoadField field) const
 {
-    return m_fields[std::size_t(field)];
+    return static_cast<QLineEdit*>(m_controls[IndexOf(field)]);
+}
+
+QListWidget* FormView::list() const
+{
+    return static_cast<QListWidget*>(m_controls[ListIndex()]);
 }
 
 std::string FormView::text(LoadField field) const
@@ -57,17 +53,17 @@ void FormView::setText(LoadField field, const std::string& text)
 
 void FormView::appendLine(const std::string& line)
 {
-    m_list->addItem(QString::fromStdString(line));
+    list()->addItem(QString::fromStdString(line));
 }
 
 std::size_t FormView::lineCount() const
 {
-    return static_cast<std::size_t>(m_list->count());
+    return static_cast<std::size_t>(list()->count());
 }
 
 std::string FormView::line(std::size_t index) const
 {
-    return m_list->item(static_cast<int>(index))->text().toStdString();
+    return list()->item(static_cast<int>(index))->text().toStdString();
 }
 
 void FormView::showMessage(const std::string& text)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 #include "window_controls.h"
 #include "window_view.h"
 
@@ -32,10 +30,9 @@ public:
 
 private:
     QLineEdit* fieldFor(LoadField field) const;
+    QListWidget* list() const;
 
-    // By LoadField, Energy the last.
-    std::array<QLineEdit*, std::size_t(LoadField::Energy) + 1> m_fields{};
-    QListWidget* m_list = nullptr;
+    const WindowControls& m_controls;
     QWidget& m_window;
     LateFailureNotice& m_notice;
 };

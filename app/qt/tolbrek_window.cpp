@@ -62,17 +62,13 @@ TolbrekWindow::TolbrekWindow(CommandServices services, QWidget* parent)
     setObjectName(title);
     setWindowTitle(title);
     setFixedSize(ClientSize(m_dpi));
-    // The focus starts where Tab starts: in the first control that takes it.
-    QWidget* first = nullptr;
     for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
-        const ControlDesign& design = kWindowDesign[index];
-        if (design.command) {
+        if (const auto command = kWindowDesign[index].command) {
             connect(static_cast<QAbstractButton*>(m_controls[index]), &QAbstractButton::clicked,
-                    this, SlotFor(*design.command));
+                    this, SlotFor(*command));
         }
-        if (!first && TakesFocus(design.kind)) first = m_controls[index];
     }
-    if (first) first->setFocus();
+    m_controls[FirstFocusIndex()]->setFocus();
 }
 
 bool TolbrekWindow::event(QEvent* event)

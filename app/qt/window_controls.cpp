@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <algorithm>
-#include <optional>
 
 #include "application_font.h"
 #include "control_builder.h"
@@ -15,17 +14,6 @@ namespace {
 bool IsTextBox(const ControlDesign& design)
 {
     return design.kind == ControlKind::TextBox;
-}
-
-// Where the caption of an input field is in the design: the label that
-// shows the field's name.
-std::optional<std::size_t> CaptionOf(const ControlDesign& field)
-{
-    for (std::size_t index = 0; index < kWindowDesign.size(); ++index) {
-        const ControlDesign& label = kWindowDesign[index];
-        if (label.kind == ControlKind::Label && label.caption == field.accessibleName) return index;
-    }
-    return std::nullopt;
 }
 
 // The text boxes' font: the window's own.
@@ -62,11 +50,9 @@ WindowControls BuildWindowControls(QWidget& window, int dpi)
             // the stars beside them).
             control->raise();
         }
-        if (IsTextBox(design)) {
+        if (!design.label.empty()) {
             // A screen reader names the field by the caption a reader sees.
-            if (const auto caption = CaptionOf(design)) {
-                static_cast<QLabel*>(controls[*caption])->setBuddy(control);
-            }
+            static_cast<QLabel*>(controls[IndexOf(design.label)])->setBuddy(control);
         }
         if (TakesFocus(design.kind)) {
             if (previous) QWidget::setTabOrder(previous, control);

@@ -3,9 +3,11 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <utility>
 
 #include "accessible_interface.h"
 #include "procedure.h"
+#include "scoped.h"
 
 namespace tolbrek {
 
@@ -41,11 +43,14 @@ const AccessibilityCalls& Accessibility()
 
 // The system's accessible object for a control, with another name: every
 // question but the name of the control itself goes to the system's object.
+// Windows offers the same through IAccPropServices (a name set once for a
+// control, no object of ours), but wine only stubs it, and the window is
+// tested under wine: this proxy works on both.
 class NamedAccessible final : public IAccessible {
 public:
-    NamedAccessible(IAccessible* standard, const std::wstring& name,
+    NamedAccessible(ComReference<IAccessible> standard, const std::wstring& name,
                     decltype(&SysAllocString) allocString)
-        : m_standard(standard), m_name(name), m_allocString(allocString)
+        : m_standard(std::move(standard)), m_name(name), m_allocString(allocString)
     {
     }
     NamedAccessible(const NamedAccessible&) = delete;
@@ -184,9 +189,9 @@ public:
     }
 
 private:
-    ~NamedAccessible() { m_standard->Release(); }
+    ~NamedAccessible() = default;
 
-    IAccessible* m_standard;
+    ComReference<IAccessible> m_standard;
     std::wstring m_name;
     decltype(&SysAllocString) m_allocString;
     std::atomic<ULONG> m_references{1};
@@ -203,10 +208,11 @@ LRESULT AnswerWithName(HWND control, WPARAM flags, const std::wstring& name)
                                     reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    // A COM object owns itself: the last Release deletes it.
-    auto* named = new NamedAccessible(standard, name, calls.allocString);
-    const LRESULT answer = calls.resultFromObject(kAccessibleInterface, flags, named);
-    named->Release();  // the answer holds its own reference
+    // A COM object owns itself: the last Release deletes it. The answer
+    // holds a reference of its own.
+    const auto named = ComReference<NamedAccessible>::Adopt(
+        new NamedAccessible(ComReference<IAccessible>::Adopt(standard), name, calls.allocString));
+    const LRESULT answer = calls.resultFromObject(kAccessibleInterface, flags, named.get());
     return answer > 0 ? answer : 0;
 }
 

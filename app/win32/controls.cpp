@@ -1,12 +1,14 @@
 #include "controls.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <string>
 
 #include "accessibility.h"
 #include "line_breaks.h"
 #include "painting.h"
+#include "wide_text.h"
 #include "window_text.h"
 
 namespace tolbrek {
@@ -37,6 +39,9 @@ ControlClass ClassOf(ControlKind kind)
 }
 
 namespace {
+
+// The help panels' inner margins, in pixels at 96 dpi.
+constexpr int kPanelMargin = 2;
 
 // The one subclass Tolbrek puts on a control.
 constexpr UINT_PTR kHooksSubclass = 1;
@@ -76,6 +81,47 @@ bool HookControl(HWND control, const ControlHooks& hooks)
 {
     return SetWindowSubclass(control, HookedProcedure, kHooksSubclass,
                              reinterpret_cast<DWORD_PTR>(&hooks)) != FALSE;
+}
+
+HWND MakeControl(HWND window, std::size_t index, int dpi, HFONT font, ControlHooks& hooks)
+{
+    const ControlDesign& design = kWindowDesign[index];
+    const ControlClass type = ClassOf(design.kind);
+    const PixelRect place = PixelsFromTwips(design.place, dpi);
+    const HWND control =
+        CreateWindowExW(type.extendedStyle, type.name, WideFromUtf8(design.caption).c_str(),
+                        type.style, place.left, place.top, place.width, place.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+                        GetWindowInstance(window), nullptr);
+    if (!control) return nullptr;
+    PlaceControl(control, index, dpi, font, false);
+    if (design.kind == ControlKind::TextBox || design.kind == ControlKind::LockedTextBox) {
+        // No length limit: 0 lifts the edit control's own default of 32,767.
+        Edit_LimitText(control, 0);
+    }
+    // The system names a control after its text: a button needs no hook for
+    // the name it has. Under wine a subclassed control costs two requests
+    // to the wine server for each message it is sent.
+    if (design.kind != ControlKind::Label && design.kind != ControlKind::Button) {
+        hooks.accessibleName = WideFromUtf8(AccessibleNameOf(design));
+    }
+    hooks.helpPanel = design.kind == ControlKind::HelpPanel;
+    if (!hooks.accessibleName.empty() || hooks.helpPanel) HookControl(control, hooks);
+    return control;
+}
+
+void PlaceControl(HWND control, std::size_t index, int dpi, HFONT font, bool redraw)
+{
+    const PixelRect place = PixelsFromTwips(kWindowDesign[index].place, dpi);
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowFont(control, font, redraw);
+    if (kWindowDesign[index].kind == ControlKind::HelpPanel) {
+        // Narrow inner margins, so that no line of the help text wraps.
+        const int margin = MulDiv(kPanelMargin, dpi, USER_DEFAULT_SCREEN_DPI);
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
 }
 
 void KeepFirstLine(HWND edit)

@@ -36,6 +36,15 @@ struct ControlHooks {
 // refused: the control then keeps only its own behaviour.
 bool HookControl(HWND control, const ControlHooks& hooks);
 
+// Makes the design's control at `index` as a child of the window, laid out
+// at `dpi` in `font`, with its id, its text and the hooks it needs (which
+// it keeps in `hooks`). Null where the system refused.
+HWND MakeControl(HWND window, std::size_t index, int dpi, HFONT font, ControlHooks& hooks);
+
+// Puts a control where the design places it at `dpi`, in `font`; `redraw`
+// once it is shown.
+void PlaceControl(HWND control, std::size_t index, int dpi, HFONT font, bool redraw);
+
 // Keeps a field's edit control to one line, as the Qt window keeps its
 // fields: text arriving with a line break of any kind (IsLineBreak) brings
 // only its first line, and the field keeps its own text around it

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "main_window.h"
+#include "message_loop.h"
 #include "system_services.h"
 #include "wide_text.h"
 

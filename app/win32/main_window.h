@@ -2,27 +2,33 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 #include "colours.h"
+#include "controls.h"
 #include "load_commands.h"
+#include "painting.h"
+#include "win32_view.h"
+#include "window_design.h"
 
 namespace tolbrek {
 
-struct WindowState;
-
-// The one window of Tolbrek on Windows: its 28 controls built from the
-// window design (kWindowDesign), scaled to the screen's resolution or, where
-// that does not fit the screen's work area, to the largest that fits, with
-// the four buttons running the same commands as every other window.
-//
-// A classic Win32 window: one window procedure hands each message to a small
-// On... function, and everything the window keeps lives in a WindowState
-// reached through GWLP_USERDATA.
 // Whether high contrast is on: SystemHighContrast in the program; a test
 // answers it.
 using HighContrastQuery = bool (*)();
 
+// The one window of Tolbrek on Windows: its 28 controls built from the
+// window design (kWindowDesign), laid out at the screen's resolution or,
+// where that does not fit the screen's work area, at the largest that
+// fits, with the four buttons running the same commands as every other
+// window.
+//
+// One object is the window: the system is given it when the window is made
+// and hands it back with the window's first message (WM_NCCREATE), after
+// which every message goes to a small on... member of it. Its placement on
+// the screen lives in window_placement.cpp.
 class MainWindow {
 public:
     // The services are the system's own in the program (SystemServices);
@@ -36,23 +42,47 @@ public:
     HWND handle() const { return m_window; }
     // The resolution the design is laid out at: the screen's own, less where
     // the window would not fit the screen's work area.
-    int layoutDpi() const;
+    int layoutDpi() const { return m_dpi; }
 
-    // Shows the window at its first position, with the focus in txtBulwt.
+    // Shows the window at its first position, with the focus where Tab
+    // starts.
     void show(int showCommand);
 
 private:
-    std::unique_ptr<WindowState> m_state;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool onCreate();
+    void onCommand(int id, HWND control, UINT notification);
+    HBRUSH onControlColour(HDC dc, HWND control);
+    void onDrawItem(const DRAWITEMSTRUCT& item);
+    void onActivate(UINT activation, bool minimized);
+    void onSettingsChanged();
+
+    // Where the window stands and at which resolution it is laid out
+    // (window_placement.cpp).
+    void onDpiChanged(int screenDpi, const RECT& suggested);
+    void onWindowPosChanged();
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
+    void fitAt(int screenDpi, int left, int top);
+    void fitWhereItStands();
+    void layOutAt(int dpi);
+
+    HWND control(std::size_t index) const { return GetDlgItem(m_window, kWindowDesign[index].id); }
+
     HWND m_window = nullptr;
+    CommandServices m_services;  // handed to the commands once the window exists
+    HighContrastQuery m_highContrast;
+    std::optional<Win32View> m_view;
+    std::optional<LoadCommands> m_commands;
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    HMONITOR m_monitor = nullptr;  // the screen the window was fitted to
+    std::unique_ptr<DesignFonts> m_fonts;
+    std::unique_ptr<WindowColours> m_colours;
+    // What each control adds to its own procedure; the controls reach it
+    // while they live.
+    std::array<ControlHooks, kWindowDesign.size()> m_hooks;
+    HWND m_focus = nullptr;  // the control that had the focus when the window was left
 };
-
-// Hands a message taken from the thread's queue to where it goes. Tab,
-// Shift+Tab, Enter and Esc go through the dialog manager, as in a dialog
-// box; a held Return presses a button once.
-void DeliverMessage(HWND window, MSG& message);
-
-// Runs the window's event loop until the window is closed, each message
-// delivered by DeliverMessage.
-int RunEventLoop(HWND window);
 
 }  // namespace tolbrek

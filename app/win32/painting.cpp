@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "scoped.h"
 #include "wide_text.h"
 #include "window_text.h"
 
@@ -30,9 +31,8 @@ const wchar_t* FontFace()
     wanted.lfCharSet = DEFAULT_CHARSET;
     lstrcpyW(wanted.lfFaceName, L"Arial");
     bool found = false;
-    const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const ScopedDc screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found ? L"Arial" : L"Liberation Sans";
 }
 
@@ -132,7 +132,7 @@ std::vector<std::wstring> WrapLines(HDC dc, const std::wstring& text, int width,
 void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT font, int dpi,
                   COLORREF text)
 {
-    const HGDIOBJ previousFont = SelectObject(dc, font);
+    const ScopedSelection selected(dc, font);
     SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -146,7 +146,7 @@ void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT fo
     // small to fit a screen, a caption may come out a pixel wider than its
     // box, or wrap onto a line more. It is then set a little tighter, a
     // tenth of a pixel a character at a time, until it fits as designed.
-    double spacing = design.wholePixelLetterSpacing * dpi / 96.0;
+    double spacing = design.gdi.letterSpacing * dpi / 96.0;
     std::vector<std::wstring> lines = WrapLines(dc, caption, width, spacing);
     // A one-line caption may stand in a box shorter than its line, as the
     // design has it; a wrapped one must not wrap past its box.
@@ -175,8 +175,42 @@ void PaintCaption(HDC dc, const RECT& box, const ControlDesign& design, HFONT fo
                     advances.data());
         top += step;
     }
-    SelectObject(dc, previousFont);
 }
+
+namespace {
+
+// A help panel's text in its format rectangle, wrapped as the edit control
+// wraps it. Whole-pixel text does not shrink in proportion to its font:
+// laid out small to fit a screen, the help text could wrap further and run
+// past the panel's foot. It is then drawn a pixel smaller at a time until it
+// fits whole.
+void DrawPanelText(HDC dc, HWND panel)
+{
+    const std::wstring text = WindowText(panel);
+    const int length = static_cast<int>(text.size());
+    RECT format{};
+    SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    constexpr UINT kLayout = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+    const HFONT font = GetWindowFont(panel);
+    LOGFONTW smallerFont{};
+    GetObjectW(font, sizeof smallerFont, &smallerFont);
+    UniqueFont smaller;
+    const ScopedSelection selected(dc, font);
+    std::optional<ScopedSelection> smallerSelected;
+    for (int shrunk = 0; shrunk < kMostPanelShrinking; ++shrunk) {
+        RECT needed = format;
+        DrawTextW(dc, text.c_str(), length, &needed, kLayout | DT_CALCRECT);
+        if (needed.bottom <= format.bottom) break;
+        ++smallerFont.lfHeight;  // negative: the em height, a pixel less
+        smallerSelected.reset();
+        smaller.reset(CreateFontIndirectW(&smallerFont));
+        smallerSelected.emplace(dc, smaller.get());
+    }
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), length, &format, kLayout);
+}
+
+}  // namespace
 
 void PaintHelpPanel(HWND panel)
 {
@@ -188,31 +222,7 @@ void PaintHelpPanel(HWND panel)
                                                              reinterpret_cast<WPARAM>(dc),
                                                              reinterpret_cast<LPARAM>(panel)));
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    const std::wstring text = WindowText(panel);
-    RECT format{};
-    SendMessageW(panel, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    const HFONT font = GetWindowFont(panel);
-    const HGDIOBJ previousFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    constexpr UINT kLayout = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
-    const int length = static_cast<int>(text.size());
-    // Whole-pixel text does not shrink in proportion to its font: laid out
-    // small to fit a screen, the help text could wrap further and run past
-    // the panel's foot. It is then drawn a pixel smaller at a time until it
-    // fits whole.
-    LOGFONTW smallerFont{};
-    GetObjectW(font, sizeof smallerFont, &smallerFont);
-    UniqueFont smaller;
-    for (int shrunk = 0; shrunk < kMostPanelShrinking; ++shrunk) {
-        RECT needed = format;
-        DrawTextW(dc, text.c_str(), length, &needed, kLayout | DT_CALCRECT);
-        if (needed.bottom <= format.bottom) break;
-        ++smallerFont.lfHeight;  // negative: the em height, a pixel less
-        smaller.reset(CreateFontIndirectW(&smallerFont));
-        SelectObject(dc, smaller.get());
-    }
-    DrawTextW(dc, text.c_str(), length, &format, kLayout);
-    SelectObject(dc, previousFont);
+    DrawPanelText(dc, panel);
     EndPaint(panel, &paint);
 }
 

@@ -4,8 +4,8 @@
 
 #include "box_input_guard.h"
 #include "command_guard.h"
-#include "control_ids.h"
 #include "wide_text.h"
+#include "window_design.h"
 #include "window_text.h"
 #include "windows_failure.h"
 
@@ -24,14 +24,14 @@ namespace {
 
 HWND Win32View::control(LoadField field) const
 {
-    const HWND found = GetDlgItem(m_window, ControlId(field));
+    const HWND found = GetDlgItem(m_window, kWindowDesign[IndexOf(field)].id);
     if (!found) ThrowWindowFailure("no text box for the field");
     return found;
 }
 
 HWND Win32View::list() const
 {
-    const HWND found = GetDlgItem(m_window, IDC_LIST1);
+    const HWND found = GetDlgItem(m_window, kWindowDesign[ListIndex()].id);
     if (!found) ThrowWindowFailure("no load list");
     return found;
 }

@@ -136,31 +136,26 @@ void PostReturn(std::initializer_list<Return> keys)
 
 using BehaviourTest = WindowFixture;
 
+// A screen reader says what a reader sees: an input field's caption, a
+// button's text; the results, the list and the help panels have the names
+// the design gives them.
 TEST_F(BehaviourTest, every_control_but_a_label_is_named_for_screen_readers)
 {
     CoInitialize(nullptr);
-    for (const auto& [id, name] : {std::pair{IDC_TXTBULWT, "Bullet Weight Grains"},
-                                   {IDC_TXTPDRCHG, "Powder Charge Grains"},
-                                   {IDC_TXTVEL, "Velocity (FPS)"},
-                                   {IDC_TXTGUNWT, "Weight of Gun (Lbs)"},
-                                   {IDC_TXTCALUC, "Free Recoil Energy Calculated (LbFt)"},
-                                   {IDC_TXTENERGY, "Muzzle Energy Calculated (LbFt)"},
-                                   {IDC_TXTCALIB, "Cartridge Caliber"},
-                                   {IDC_LIST1, "Load List"},
-                                   {IDC_TEXT1, "Help: Populate List and Save Data"},
-                                   {IDC_TEXT2, "Note: Notepad will open minimized"},
-                                   {IDC_CMDCALC, "Calculate"},
-                                   {IDC_CMDCLEAR, "Clear All"},
-                                   {IDC_CMDPOPULATE, "Populate List"},
-                                   {IDC_CMDSAVE, "Save Data"}}) {
-        EXPECT_EQ(AccessibleName(control(id)), name) << id;
+    for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
+        if (design.kind == tolbrek::ControlKind::Label) continue;
+        const std::string seen = !design.label.empty() ? Text(control(design.label))
+                                 : design.kind == tolbrek::ControlKind::Button
+                                     ? Text(control(design))
+                                     : std::string(design.accessibleName);
+        EXPECT_EQ(AccessibleName(control(design)), seen) << design.name;
     }
     CoUninitialize();
 }
 
 TEST_F(BehaviourTest, the_focus_stays_where_it_was_when_the_window_is_left_and_regained)
 {
-    SetFocus(control(IDC_TXTVEL));
+    SetFocus(control("txtVel"));
     const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                        nullptr, nullptr, nullptr, nullptr);
     SetActiveWindow(other);
@@ -168,7 +163,7 @@ TEST_F(BehaviourTest, the_focus_stays_where_it_was_when_the_window_is_left_and_r
     ASSERT_NE(GetActiveWindow(), window());
     SetActiveWindow(window());
     Pump();
-    EXPECT_EQ(GetFocus(), control(IDC_TXTVEL));
+    EXPECT_EQ(GetFocus(), control("txtVel"));
     DestroyWindow(other);
 }
 
@@ -178,8 +173,8 @@ TEST_F(BehaviourTest, a_field_takes_a_long_paste_up_to_its_first_line_break)
 {
     const std::wstring longLine(40000, L'7');
     PutOnClipboard(window(), longLine + L"\r\nsecond line");
-    SendMessageW(control(IDC_TXTCALIB), WM_PASTE, 0, 0);
-    EXPECT_EQ(Text(control(IDC_TXTCALIB)), std::string(40000, '7'));
+    SendMessageW(control("txtCalib"), WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(control("txtCalib")), std::string(40000, '7'));
 }
 
 // Text arriving with a line break of any kind brings its first line only,
@@ -242,26 +237,26 @@ TEST_F(BehaviourTest, every_field_keeps_only_its_first_line_however_text_arrives
 
 TEST_F(BehaviourTest, the_buttons_run_the_commands_over_the_controls)
 {
-    SetText(control(IDC_TXTBULWT), "150");
-    SetText(control(IDC_TXTPDRCHG), "50");
-    SetText(control(IDC_TXTVEL), "2800");
-    SetText(control(IDC_TXTGUNWT), "8");
-    SetText(control(IDC_TXTCALIB),
+    SetText(control("txtBulwt"), "150");
+    SetText(control("txtPdrchg"), "50");
+    SetText(control("txtVel"), "2800");
+    SetText(control("txtGunwt"), "8");
+    SetText(control("txtCalib"),
             "7,5\xC3\x97"
             "55 Schweiz \xC3\xA9");
-    Click(IDC_CMDCALC);
-    EXPECT_EQ(Text(control(IDC_TXTCALUC)), "17.01   Ft. Lb.");
-    Click(IDC_CMDPOPULATE);
-    EXPECT_EQ(SendMessageW(control(IDC_LIST1), LB_GETCOUNT, 0, 0), 8);
-    Click(IDC_CMDSAVE);
+    Click("cmdCalc");
+    EXPECT_EQ(Text(control("txtCaluc")), "17.01   Ft. Lb.");
+    Click("cmdPopulate");
+    EXPECT_EQ(SendMessageW(control("List1"), LB_GETCOUNT, 0, 0), 8);
+    Click("cmdSave");
     // The ANSI code page, 1252 under wine: one byte for each character.
     EXPECT_TRUE(
         ReportBytes().starts_with("Cartridge  7,5\xD7"
                                   "55 Schweiz \xE9\r\n\r\n150  Bullet"));
     EXPECT_EQ(opened(), std::vector<std::string>{report()});
-    Click(IDC_CMDCLEAR);
-    EXPECT_EQ(Text(control(IDC_TXTCALIB)), "");
-    EXPECT_EQ(SendMessageW(control(IDC_LIST1), LB_GETCOUNT, 0, 0), 8);
+    Click("cmdClear");
+    EXPECT_EQ(Text(control("txtCalib")), "");
+    EXPECT_EQ(SendMessageW(control("List1"), LB_GETCOUNT, 0, 0), 8);
 }
 
 // A box answers only keys pressed once it has been up for a moment, and no
@@ -291,13 +286,13 @@ TEST_F(BehaviourTest, a_box_takes_no_key_pressed_before_or_just_after_it_appears
     std::filesystem::create_directory(report());  // Save Data fails: one error box
     for (const Case& early : cases) {
         SetForegroundWindow(window());
-        SetFocus(control(IDC_CMDSAVE));
+        SetFocus(control("cmdSave"));
         Pump();
         const BoxWatch boxes(window(), 1200);
         std::optional<Later> later;
         if (early.after) later.emplace(window(), early.afterDelay, early.after);
         if (early.before) early.before();
-        Click(IDC_CMDSAVE);
+        Click("cmdSave");
         EXPECT_EQ(boxes.seen(), 1) << early.keys << " answered the error box";
     }
     std::filesystem::remove(report());
@@ -307,7 +302,7 @@ TEST_F(BehaviourTest, a_box_takes_no_key_pressed_before_or_just_after_it_appears
 TEST_F(BehaviourTest, a_held_return_presses_a_button_once)
 {
     SetForegroundWindow(window());
-    SetFocus(control(IDC_CMDSAVE));
+    SetFocus(control("cmdSave"));
     Pump();
     PostReturn(
         {Return::Pressed, Return::Repeated, Return::Repeated, Return::Repeated, Return::Released});
@@ -321,10 +316,10 @@ TEST_F(BehaviourTest, the_encoding_notice_fits_the_work_area_whatever_the_calibe
 {
     std::string infinities;
     for (int i = 0; i < 1'000'000; ++i) infinities += "\xE2\x88\x9E";
-    SetText(control(IDC_TXTCALIB), infinities);
-    Click(IDC_CMDPOPULATE);
+    SetText(control("txtCalib"), infinities);
+    Click("cmdPopulate");
     const BoxWatch boxes(window());
-    Click(IDC_CMDSAVE);
+    Click("cmdSave");
     ASSERT_EQ(boxes.seen(), 1);
     RECT place = boxes.places()[0];
     MONITORINFO monitor{};

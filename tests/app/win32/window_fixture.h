@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "control_ids.h"
 #include "main_window.h"
+#include "message_loop.h"
 #include "recording_editor.h"
 #include "wide_text.h"
 #include "window_design.h"
@@ -29,7 +29,7 @@ protected:
         for (const tolbrek::ControlDesign& design : tolbrek::kWindowDesign) {
             if (design.field) SetText(control(design), "");
         }
-        SendMessageW(control(IDC_LIST1), LB_RESETCONTENT, 0, 0);
+        SendMessageW(control("List1"), LB_RESETCONTENT, 0, 0);
         Shared().editor->opened.clear();
         std::filesystem::remove(report());
         Pump();
@@ -39,14 +39,15 @@ protected:
     static void Pump() { PumpFor(window()); }
 
     static HWND window() { return Shared().window->handle(); }
-    static HWND control(int id) { return GetDlgItem(window(), id); }
-    // `design` is one of kWindowDesign's own entries.
+    // A control by its name in the design, or by its design row.
+    static HWND control(std::string_view name)
+    {
+        return control(tolbrek::kWindowDesign.at(tolbrek::IndexOf(name)));
+    }
     static HWND control(const tolbrek::ControlDesign& design)
     {
-        return control(
-            tolbrek::ControlId(static_cast<std::size_t>(&design - tolbrek::kWindowDesign.data())));
+        return GetDlgItem(window(), design.id);
     }
-    // The resolution the window is laid out at.
     static int dpi() { return Shared().window->layoutDpi(); }
     static std::vector<std::string> opened()
     {
@@ -69,7 +70,7 @@ protected:
     {
         SetWindowTextW(control, tolbrek::WideFromUtf8(text).c_str());
     }
-    static void Click(int button)
+    static void Click(std::string_view button)
     {
         SendMessageW(control(button), BM_CLICK, 0, 0);
         Pump();

@@ -172,14 +172,14 @@ inline constexpr std::string_view kHelpText =
     "file.\r\n";
 static_assert(kHelpText.size() == 316);
 
-// The 28 controls in tab order: a control's tab index is its place here.
+// The controls in tab order: a control's tab index is its place here.
 // Known at compile time, so that the rows are checked by the compiler.
 // clang-format off
-inline constexpr std::array<ControlDesign, 28> kWindowDesign = [] {
+inline constexpr auto kWindowDesign = [] {
     using enum ControlKind;
     using enum Align;
     using enum VerticalAlign;
-    return std::array<ControlDesign, 28>{{
+    return std::to_array<ControlDesign>({
         {.name = "Label1", .kind = Label, .place = {240, 600, 2415, 255}, .id = 100,
          .verticalAlign = Bottom, .caption = "Bullet Weight Grains"},
         {.name = "txtBulwt", .kind = TextBox, .place = {480, 960, 2175, 390}, .id = 101,
@@ -247,7 +247,7 @@ inline constexpr std::array<ControlDesign, 28> kWindowDesign = [] {
          .bold = true, .text = kPanelText, .background = kLightGrey, .verticalAlign = Top,
          .caption = "Notepad will open minimized in the lower taskbar. ",
          .accessibleName = "Note: Notepad will open minimized"},
-    }};
+    });
 }();
 // clang-format on
 

@@ -41,9 +41,7 @@ std::map<std::string, double> Contrasts(const QPalette& desktop)
     std::map<std::string, double> contrasts;
     {
         WindowFixture f;
-        f.typeLoad("150", "50", "2800", "8");
-        f.field("txtCalib")->setText(".308");
-        f.click("cmdCalc");
+        f.calculateWorkedLoad();
         const QImage picture = f.window->grab().toImage();
         const qreal ratio = picture.devicePixelRatio();
         for (const tolbrek::ControlDesign& design : kWindowDesign) {

@@ -223,9 +223,7 @@ private slots:
     void every_text_is_drawn_in_its_colour_where_its_alignment_puts_it()
     {
         WindowFixture f;
-        f.typeLoad("150", "50", "2800", "8");
-        f.field("txtCalib")->setText(".308");
-        f.click("cmdCalc");
+        f.calculateWorkedLoad();
         const QImage picture = f.window->grab().toImage();
         const qreal ratio = picture.devicePixelRatio();
         for (const ControlDesign& design : kWindowDesign) {
@@ -374,9 +372,7 @@ private slots:
         const QByteArray path = qgetenv("TOLBREK_SCREENSHOT");
         if (path.isEmpty()) QSKIP("TOLBREK_SCREENSHOT is not set");
         WindowFixture f;
-        f.typeLoad("150", "50", "2800", "8");
-        f.field("txtCalib")->setText(".308");
-        f.click("cmdCalc");
+        f.calculateWorkedLoad();
         QString file = QString::fromLocal8Bit(path);
         if (PixelRatio() != 1) file.replace(".png", QStringLiteral("-x%1.png").arg(PixelRatio()));
         QVERIFY(f.window->grab().save(file));

@@ -92,6 +92,14 @@ struct WindowFixture {
 
     void click(const char* button) const { QTest::mouseClick(control(button), Qt::LeftButton); }
 
+    // The worked load, a .308, typed and calculated.
+    void calculateWorkedLoad() const
+    {
+        typeLoad("150", "50", "2800", "8");
+        field("txtCalib")->setText(".308");
+        click("cmdCalc");
+    }
+
     QTemporaryDir folder;
     QString reportPath = folder.filePath(QStringLiteral("Text.txt"));
     RecordingEditor* editor = nullptr;  // none when the test gives the services

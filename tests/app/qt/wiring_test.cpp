@@ -76,9 +76,7 @@ struct SystemDesktop {
 
 void GatherWorkedLoad(const WindowFixture& f)
 {
-    f.typeLoad("150", "50", "2800", "8");
-    f.field("txtCalib")->setText(".308");
-    f.click("cmdCalc");
+    f.calculateWorkedLoad();
     f.click("cmdPopulate");
 }
 

@@ -4,7 +4,22 @@
 #include <memory>
 #include <string>
 
+#include "failure.h"
+
 namespace tolbrek {
+
+// How the editor fails, as the user reads it; each entry is its number.
+enum class EditorFailure {
+    NotStarted = 1006,  // the system could not start it
+    Failed = 1007,      // it started and ended with a failure
+};
+
+inline Failure MakeFailure(EditorFailure entry)
+{
+    return {FailureKind::Program, static_cast<int>(entry),
+            entry == EditorFailure::NotStarted ? "The text editor could not be started"
+                                               : "The text editor ended with a failure"};
+}
 
 // Hears, on the program's own thread, how a started program ended: its exit
 // status, 0 for success.

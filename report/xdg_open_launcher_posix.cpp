@@ -11,7 +11,6 @@
 
 #include "editor_launcher.h"
 #include "errno_failure.h"
-#include "failure.h"
 
 extern char** environ;
 
@@ -93,7 +92,7 @@ public:
         const int error = posix_spawn(&child, program.c_str(), &setup.actions, &setup.attributes,
                                       arguments, environ);
         if (error != 0) {
-            Failure failure = MakeFailure(FailureKind::EditorNotStarted);
+            Failure failure = MakeFailure(EditorFailure::NotStarted);
             failure.description += " on " + path + ": " + std::generic_category().message(error) +
                                    " (" + program + ")";
             throw FailureError(failure);

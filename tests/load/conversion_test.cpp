@@ -10,8 +10,8 @@
 
 #include "number_conversion.h"
 
-using tolbrek::FailureKind;
 using tolbrek::LenientNumber;
+using tolbrek::NumberFailure;
 using tolbrek::NumberText;
 using tolbrek::StrictNumber;
 
@@ -53,7 +53,7 @@ TEST(StrictNumber, refuses_anything_but_one_number_as_a_type_mismatch)
                              "&H10", "$5", "1.2.3", "--5", "5-", "\n5"}) {
         const auto outcome = StrictNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << "'" << text << "'";
-        EXPECT_EQ(outcome.failure().kind, FailureKind::TypeMismatch) << "'" << text << "'";
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::TypeMismatch)) << "'" << text << "'";
     }
 }
 
@@ -67,7 +67,7 @@ TEST(StrictNumber, a_number_beyond_the_double_range_is_an_overflow)
                              "00000000000000000000000000000000000000000000"}) {
         const auto outcome = StrictNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << text;
-        EXPECT_EQ(outcome.failure().kind, FailureKind::Overflow);
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::Overflow)) << text;
     }
     EXPECT_EQ(StrictValue("1.7976931348623157e308"), std::numeric_limits<double>::max());
 }
@@ -122,7 +122,7 @@ TEST(LenientNumber, a_number_beyond_the_double_range_is_an_overflow)
           std::string("&O") + std::string(400, '7')}) {
         const auto outcome = LenientNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << text;
-        EXPECT_EQ(outcome.failure().kind, FailureKind::Overflow);
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::Overflow)) << text;
     }
 }
 

@@ -72,7 +72,7 @@ protected:
     void expectRefusedAsNoFile(const std::string& what)
     {
         const tolbrek::Failure failure = saveFailure(WorkedLoadList());
-        EXPECT_EQ(failure.kind, FailureKind::NotAFile);
+        EXPECT_TRUE(failure.is(tolbrek::FileFailure::NotAFile)) << failure.number;
         EXPECT_NE(failure.description.find(m_path + " is " + what), std::string::npos)
             << failure.description;
         EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});

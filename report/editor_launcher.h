@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "failure.h"
@@ -25,14 +24,6 @@ inline Failure MakeFailure(EditorFailure entry)
 // status, 0 for success.
 using ProgramEnded = std::function<void(int exitStatus)>;
 
-// Learns when a started program ends, through the window's event loop,
-// without ever waiting for it, owning it or killing it.
-class ChildWatch {
-public:
-    virtual ~ChildWatch() = default;
-    virtual void watch(int processId, ProgramEnded ended) = 0;
-};
-
 // Starts the system text editor on a file, minimized where the system allows.
 class EditorLauncher {
 public:
@@ -43,8 +34,9 @@ public:
     virtual void open(const std::string& path, ProgramEnded ended) = 0;
 };
 
-// The system's editor: Notepad on Windows, which is let go once started;
-// xdg-open elsewhere, whose end `children` learns.
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& children);
+// Each system's editor has a factory of its own, for what it needs:
+// MakeXdgOpenLauncher (xdg_open_launcher_posix.h) the window's watch over
+// the programs it starts, MakeSystemNotepadLauncher
+// (notepad_launcher_windows.h) nothing.
 
 }  // namespace tolbrek

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "editor_launcher.h"
 #include "errno_failure.h"
+#include "xdg_open_launcher_posix.h"
 
 extern char** environ;
 
@@ -106,7 +106,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& children)
+std::unique_ptr<EditorLauncher> MakeXdgOpenLauncher(ChildWatch& children)
 {
     return std::make_unique<XdgOpenLauncher>(children);
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -68,6 +69,25 @@ protected:
     void writeFile(const std::string& bytes) const { ScratchFolder::write(m_path, bytes); }
 
 #ifndef _WIN32
+    // Saves the worked load under a file-size limit far below its 188 bytes;
+    // the failure thrown.
+    tolbrek::Failure saveFailureUnderFileSizeLimit()
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        tolbrek::Failure failure;
+        try {
+            save(WorkedLoadList());
+        } catch (const FailureError& error) {
+            failure = error.failure();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        return failure;
+    }
+
     // What stands at the report's name is no file: it is refused and stays.
     void expectRefusedAsNoFile(const std::string& what)
     {
@@ -105,6 +125,15 @@ MemoryList ManyLines(std::size_t count)
     for (std::size_t i = 0; i < count; ++i) list.appendLine(std::to_string(i));
     return list;
 }
+
+#ifndef _WIN32
+volatile std::sig_atomic_t fileSizeSignalHeard = 0;
+
+void HearFileSizeSignal(int /*signal*/)
+{
+    fileSizeSignalHeard = 1;
+}
+#endif
 
 std::size_t CountLines(const std::string& bytes)
 {
@@ -335,23 +364,32 @@ TEST_F(SaveReportTest, a_running_saves_temporary_file_is_left_alone)
 TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_and_the_old_report_stays)
 {
     writeFile("old report\r\n");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    tolbrek::Failure failure;
-    try {
-        save(WorkedLoadList());
-    } catch (const FailureError& error) {
-        failure = error.failure();
-    }
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const tolbrek::Failure failure = saveFailureUnderFileSizeLimit();
     EXPECT_EQ(failure.kind, FailureKind::System);
     EXPECT_EQ(failure.number, EFBIG) << failure.description;
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
     EXPECT_EQ(fileBytes(), "old report\r\n");
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
+}
+
+// The file service has the file-size signal ignored only where nobody
+// handles it: a handler installed before it stays installed, hears the
+// signal, and the save still fails as it should.
+TEST_F(SaveReportTest, a_handler_installed_for_the_file_size_signal_stays_installed)
+{
+    struct sigaction own = {};
+    own.sa_handler = &HearFileSizeSignal;
+    sigemptyset(&own.sa_mask);
+    struct sigaction found = {};
+    ASSERT_EQ(sigaction(SIGXFSZ, &own, &found), 0);
+    fileSizeSignalHeard = 0;
+    m_files = tolbrek::MakeStandardFileService();
+    const tolbrek::Failure failure = saveFailureUnderFileSizeLimit();
+    struct sigaction after = {};
+    sigaction(SIGXFSZ, &found, &after);
+    EXPECT_EQ(after.sa_handler, &HearFileSizeSignal);
+    EXPECT_EQ(fileSizeSignalHeard, 1);
+    EXPECT_EQ(failure.number, EFBIG) << failure.description;
 }
 
 TEST_F(SaveReportTest, a_named_pipe_at_the_report_name_is_refused_unopened)

@@ -2,9 +2,16 @@
 
 #include <new>
 
+#include "editor_launcher.h"
 #include "window_view.h"
 
 namespace tolbrek {
+
+Failure MakeFailure(CommandFailure entry)
+{
+    return {FailureKind::Program, static_cast<int>(entry),
+            entry == CommandFailure::OutOfMemory ? "Out of memory" : "Unexpected error"};
+}
 
 namespace {
 
@@ -15,13 +22,13 @@ Failure CurrentFailure()
     } catch (const FailureError& error) {
         return error.failure();
     } catch (const std::bad_alloc&) {
-        return MakeFailure(FailureKind::OutOfMemory);
+        return MakeFailure(CommandFailure::OutOfMemory);
     } catch (const std::exception& error) {
-        Failure failure = MakeFailure(FailureKind::Unexpected);
+        Failure failure = MakeFailure(CommandFailure::Unexpected);
         failure.description += std::string(": ") + error.what();
         return failure;
     } catch (...) {
-        return MakeFailure(FailureKind::Unexpected);
+        return MakeFailure(CommandFailure::Unexpected);
     }
 }
 
@@ -42,7 +49,7 @@ std::string ErrorReportText(const Failure& failure)
 {
     const std::string what = "Error " + std::to_string(failure.number) + ": " + failure.description;
     // The editor is heard from only after Save Data has finished.
-    if (failure.kind == FailureKind::EditorFailed) {
+    if (failure.is(EditorFailure::Failed)) {
         return what + "\n\nThe report had been saved there in full before the editor started.";
     }
     return what +

@@ -26,6 +26,15 @@ void ResumeNext(Statement&& statement) noexcept
     }
 }
 
+// What the guard reports of an error that is none of the program's own
+// failures; each entry is its number.
+enum class CommandFailure {
+    OutOfMemory = 1005,
+    Unexpected = 1009,
+};
+
+Failure MakeFailure(CommandFailure entry);
+
 // The text of the error box.
 std::string ErrorReportText(const Failure& failure);
 

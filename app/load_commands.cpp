@@ -15,9 +15,9 @@ namespace tolbrek {
 
 namespace {
 
-Failure EditorFailure(int status, const std::string& path)
+Failure EditorEndedInFailure(int status, const std::string& path)
 {
-    Failure failure = MakeFailure(FailureKind::EditorFailed);
+    Failure failure = MakeFailure(EditorFailure::Failed);
     failure.description += " (status " + std::to_string(status) + ") on " + path;
     return failure;
 }
@@ -122,7 +122,8 @@ void LoadCommands::saveData()
                                              m_services.fallbackReportPath, m_services.narrow);
     const std::string& path = report.path;
     m_services.editor->open(path, [this, path](int status) {
-        if (status != 0) ResumeNext([&] { m_view.showLateFailure(EditorFailure(status, path)); });
+        if (status != 0)
+            ResumeNext([&] { m_view.showLateFailure(EditorEndedInFailure(status, path)); });
     });
     if (report.firstIncompleteLine) {
         m_view.showMessage(IncompleteLineNotice(path, *report.firstIncompleteLine));

@@ -1,12 +1,14 @@
 #include "system_services.h"
 
+#include <utility>
+
 #include "report_location.h"
 
 namespace tolbrek {
 
-CommandServices SystemServices(ChildWatch& children)
+CommandServices SystemServices(std::unique_ptr<EditorLauncher> editor)
 {
-    return {MakeStandardFileService(), MakeSystemEditorLauncher(children), &ReportFilePath,
+    return {MakeStandardFileService(), std::move(editor), &ReportFilePath,
             FallbackReportFilePath()};
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <memory>
+
 #include "editor_launcher.h"
 #include "load_commands.h"
 
 namespace tolbrek {
 
-// The system's own file service, text editor and report location: what the
-// program runs with. `children` is the window's watch over the programs
-// that Tolbrek starts.
-CommandServices SystemServices(ChildWatch& children);
+// The system's own file service and report location, with the editor that
+// each window's main makes for its system (MakeXdgOpenLauncher,
+// MakeSystemNotepadLauncher): what the program runs with.
+CommandServices SystemServices(std::unique_ptr<EditorLauncher> editor);
 
 }  // namespace tolbrek

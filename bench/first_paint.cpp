@@ -53,7 +53,8 @@ int main(int argc, char* argv[])
     std::unique_ptr<QWidget> window;
     tolbrek::QtChildWatch children;
     if (mode == "tolbrek") {
-        window = std::make_unique<tolbrek::TolbrekWindow>(tolbrek::SystemServices(children));
+        window = std::make_unique<tolbrek::TolbrekWindow>(
+            tolbrek::SystemServices(tolbrek::MakeXdgOpenLauncher(children)));
     } else {
         // Where Arial is not installed, its metric twin stands in, as it
         // would in any program that asks for Arial.

@@ -8,8 +8,8 @@ namespace {
 
 NumberOutcome Checked(double result)
 {
-    if (std::isnan(result)) return MakeFailure(FailureKind::InvalidOperation);
-    if (std::isinf(result)) return MakeFailure(FailureKind::Overflow);
+    if (std::isnan(result)) return MakeFailure(NumberFailure::InvalidOperation);
+    if (std::isinf(result)) return MakeFailure(NumberFailure::Overflow);
     return result;
 }
 
@@ -28,8 +28,8 @@ NumberOutcome CheckedMultiply(double a, double b)
 NumberOutcome CheckedDivide(double dividend, double divisor)
 {
     if (divisor == 0.0) {
-        return MakeFailure(dividend == 0.0 ? FailureKind::InvalidOperation
-                                           : FailureKind::DivisionByZero);
+        return MakeFailure(dividend == 0.0 ? NumberFailure::InvalidOperation
+                                           : NumberFailure::DivisionByZero);
     }
     return Checked(dividend / divisor);
 }

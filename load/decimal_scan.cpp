@@ -99,10 +99,10 @@ NumberOutcome DecimalValue(const DecimalScan& scan)
     const char* last = first + scan.ascii.size();
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (IsTooLarge(scan.ascii)) return MakeFailure(FailureKind::Overflow);
+        if (IsTooLarge(scan.ascii)) return MakeFailure(NumberFailure::Overflow);
         return scan.ascii.front() == '-' ? -0.0 : 0.0;
     }
-    if (ec != std::errc() || ptr != last) return MakeFailure(FailureKind::TypeMismatch);
+    if (ec != std::errc() || ptr != last) return MakeFailure(NumberFailure::TypeMismatch);
     return value;
 }
 

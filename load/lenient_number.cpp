@@ -30,8 +30,8 @@ NumberOutcome HexValue(std::string_view digits)
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                            std::chars_format::hex);
-    if (ec == std::errc::result_out_of_range) return MakeFailure(FailureKind::Overflow);
-    if (ec != std::errc()) return MakeFailure(FailureKind::TypeMismatch);
+    if (ec == std::errc::result_out_of_range) return MakeFailure(NumberFailure::Overflow);
+    if (ec != std::errc()) return MakeFailure(NumberFailure::TypeMismatch);
     return value;
 }
 

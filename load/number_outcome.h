@@ -3,7 +3,7 @@
 #include <optional>
 #include <variant>
 
-#include "failure.h"
+#include "number_failure.h"
 
 namespace tolbrek {
 

@@ -22,7 +22,7 @@ NumberOutcome StrictNumber(std::string_view text, std::string_view separator)
     const std::string_view number = text.substr(start, end - start);
     const detail::DecimalScan scan = detail::ScanDecimal(number, separator);
     if (scan.mantissaDigits == 0 || scan.end != number.size()) {
-        return MakeFailure(FailureKind::TypeMismatch);
+        return MakeFailure(NumberFailure::TypeMismatch);
     }
     return detail::DecimalValue(scan);
 }

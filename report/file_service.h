@@ -8,6 +8,18 @@
 
 namespace tolbrek {
 
+// What stands at the report's name is no file (a named pipe, a socket, a
+// device); the entry is its number. The system's own refusals are the
+// system's errors.
+enum class FileFailure {
+    NotAFile = 1008,
+};
+
+inline Failure MakeFailure(FileFailure entry)
+{
+    return {FailureKind::Program, static_cast<int>(entry), "Not a file"};
+}
+
 // A file being written, its bytes as they are given. Released without
 // close(), it is abandoned: the bytes written so far are not taken for a
 // report.

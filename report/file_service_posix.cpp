@@ -9,7 +9,6 @@
 
 #include "descriptor_posix.h"
 #include "errno_failure.h"
-#include "failure.h"
 #include "file_service.h"
 #include "temporary_file_posix.h"
 
@@ -21,7 +20,7 @@ constexpr mode_t kPermissionBits = 0777;
 
 [[noreturn]] void RefuseNonFile(const std::string& path, const char* what)
 {
-    Failure failure = MakeFailure(FailureKind::NotAFile);
+    Failure failure = MakeFailure(FileFailure::NotAFile);
     failure.description += ": " + path + " is " + what + "; it was left as it is";
     throw FailureError(failure);
 }

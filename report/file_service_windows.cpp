@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
-#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "file_service_windows.h"
 #include "scoped.h"
+#include "temporary_name.h"
 #include "wide_text.h"
 #include "windows_failure.h"
 
@@ -22,10 +22,6 @@ namespace {
 constexpr std::size_t kMostBytesPerCall = 1 << 30;
 // A temporary name taken by someone else is tried again this many times.
 constexpr int kNameTries = 16;
-// A temporary file's name: ".Text.txt.1a2b3c4d.tmp" for the report Text.txt.
-constexpr std::wstring_view kHexDigits = L"0123456789abcdef";
-constexpr std::size_t kNameDigits = 8;
-constexpr std::wstring_view kTemporaryEnd = L".tmp";
 
 // The report's folder with its trailing separator, and its file name.
 std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& path)
@@ -35,32 +31,13 @@ std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& path)
     return {path.substr(0, separator + 1), path.substr(separator + 1)};
 }
 
-// A temporary file beside the report: hidden from a casual look, never
-// taken for the report itself, and unique to this save.
-std::wstring TemporaryName(const std::wstring& folder, const std::wstring& name)
+// The path of a temporary file beside the report, unique to this save
+// (TemporaryName).
+std::wstring NewTemporaryPath(const std::wstring& folder, const std::string& reportName)
 {
     unsigned int random = 0;
     if (rand_s(&random) != 0) random = GetTickCount() ^ GetCurrentProcessId();
-    std::wstring digits(kNameDigits, L'0');
-    for (wchar_t& digit : digits | std::views::reverse) {
-        digit = kHexDigits[random & 0xF];
-        random >>= 4;
-    }
-    return folder + L"." + name + L"." + digits + std::wstring(kTemporaryEnd);
-}
-
-// Whether a file name is one that a save gives its temporary file for the
-// report `name`, exactly.
-bool IsTemporaryName(std::wstring_view candidate, const std::wstring& name)
-{
-    const std::wstring start = L"." + name + L".";
-    if (candidate.size() != start.size() + kNameDigits + kTemporaryEnd.size() ||
-        !candidate.starts_with(start) || !candidate.ends_with(kTemporaryEnd)) {
-        return false;
-    }
-    const std::wstring_view digits = candidate.substr(start.size(), kNameDigits);
-    return std::ranges::all_of(
-        digits, [](wchar_t c) { return kHexDigits.find(c) != std::wstring_view::npos; });
+    return folder + WideFromUtf8(TemporaryName(reportName, random));
 }
 
 // The path the system resolves an open file or folder to, links followed;
@@ -116,7 +93,7 @@ void RemoveIfAbandoned(const std::wstring& folder, const std::wstring& folderPat
 // Removes the temporary files that saves killed before their end left
 // beside the report, and nothing else (RemoveIfAbandoned). The search
 // pattern may also match short names: each name found is checked whole.
-void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstring& name)
+void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::string& reportName)
 {
     const ScopedHandle folderHandle(
         CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
@@ -124,14 +101,14 @@ void RemoveAbandonedTemporaryFiles(const std::wstring& folder, const std::wstrin
                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     const std::wstring folderPath = folderHandle ? FinalPath(folderHandle.get()) : std::wstring();
     if (folderPath.empty()) return;
-    const std::wstring pattern = folder + L"." + name + L".*" + std::wstring(kTemporaryEnd);
+    const std::wstring pattern = folder + WideFromUtf8(TemporaryNamePattern(reportName));
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            IsTemporaryName(found.cFileName, name)) {
+            IsTemporaryName(Utf8FromWide(found.cFileName), reportName)) {
             RemoveIfAbandoned(folder, folderPath, found.cFileName);
         }
     } while (FindNextFileW(search, &found));
@@ -252,9 +229,10 @@ public:
         const std::wstring target = WideFromUtf8(path);
         refuseWhatMayNotBeReplaced(target, path);
         const auto [folder, name] = SplitPath(target);
-        RemoveAbandonedTemporaryFiles(folder, name);
+        const std::string reportName = Utf8FromWide(name);
+        RemoveAbandonedTemporaryFiles(folder, reportName);
         for (int attempt = 0; attempt < kNameTries; ++attempt) {
-            std::wstring temporary = TemporaryName(folder, name);
+            std::wstring temporary = NewTemporaryPath(folder, reportName);
             // DELETE: the file is renamed through this handle. No sharing at
             // all, FILE_SHARE_DELETE least of all: see WindowsByteStream.
             const HANDLE file =

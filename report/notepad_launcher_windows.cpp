@@ -53,7 +53,7 @@ std::unique_ptr<EditorLauncher> MakeNotepadLauncher(std::wstring program)
     return std::make_unique<NotepadLauncher>(std::move(program));
 }
 
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& /*children*/)
+std::unique_ptr<EditorLauncher> MakeSystemNotepadLauncher()
 {
     return MakeNotepadLauncher(SystemNotepad());
 }

@@ -8,38 +8,21 @@
 #include <random>
 
 #include "errno_failure.h"
+#include "temporary_name.h"
 
 namespace tolbrek {
 
 namespace {
 
-constexpr std::string_view kLetters =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr std::size_t kRandomLetters = 8;
-constexpr std::string_view kEnding = ".tmp";
 // New names tried before creating gives up: all of them taken means
 // something other than chance is at work.
 constexpr int kAttempts = 100;
 
-// A name no other save is likely to take, and that nobody takes for the
-// report: hidden, and ending in .tmp.
+// A name no other save is likely to take.
 std::string NewTemporaryName(std::string_view reportName)
 {
-    thread_local std::mt19937_64 random{std::random_device()()};
-    std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
-    std::string name = "." + std::string(reportName) + ".";
-    for (std::size_t i = 0; i < kRandomLetters; ++i) name += kLetters[letter(random)];
-    return name + std::string(kEnding);
-}
-
-bool IsTemporaryNameOf(std::string_view name, std::string_view reportName)
-{
-    const std::size_t lettersAt = reportName.size() + 2;
-    return name.size() == lettersAt + kRandomLetters + kEnding.size() && name.starts_with('.') &&
-           name.substr(1, reportName.size()) == reportName && name[lettersAt - 1] == '.' &&
-           name.ends_with(kEnding) &&
-           name.substr(lettersAt, kRandomLetters).find_first_not_of(kLetters) ==
-               std::string_view::npos;
+    thread_local std::mt19937 random{std::random_device()()};
+    return TemporaryName(reportName, static_cast<std::uint32_t>(random()));
 }
 
 enum class LockOutcome { Taken, HeldElsewhere, Unsupported };
@@ -118,7 +101,7 @@ void RemoveAbandonedTemporaryFiles(int folder, std::string_view reportName) noex
     if (!entries) return;
     listed.release();  // closedir closes it
     while (const dirent* entry = readdir(entries)) {
-        if (IsTemporaryNameOf(entry->d_name, reportName)) RemoveIfAbandoned(folder, entry->d_name);
+        if (IsTemporaryName(entry->d_name, reportName)) RemoveIfAbandoned(folder, entry->d_name);
     }
     closedir(entries);
 }

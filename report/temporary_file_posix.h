@@ -9,10 +9,10 @@
 
 namespace tolbrek {
 
-// The hidden file a save writes the new report into, beside the report:
-// ".Text.txt.XXXXXXXX.tmp" for Text.txt, X being letters and digits. While
-// its save runs the file is locked, which tells it from a file left behind
-// by a killed save: the system drops a dead process's locks.
+// The hidden file a save writes the new report into, beside the report,
+// under a name from TemporaryName (temporary_name.h). While its save runs
+// the file is locked, which tells it from a file left behind by a killed
+// save: the system drops a dead process's locks.
 struct TemporaryFile {
     std::string name;
     // Open for writing. Closing it to learn whether every byte landed frees

@@ -9,9 +9,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "editor_launcher.h"
 #include "errno_failure.h"
-#include "failure.h"
+#include "xdg_open_launcher_posix.h"
 
 extern char** environ;
 
@@ -93,7 +92,7 @@ public:
         const int error = posix_spawn(&child, program.c_str(), &setup.actions, &setup.attributes,
                                       arguments, environ);
         if (error != 0) {
-            Failure failure = MakeFailure(FailureKind::EditorNotStarted);
+            Failure failure = MakeFailure(EditorFailure::NotStarted);
             failure.description += " on " + path + ": " + std::generic_category().message(error) +
                                    " (" + program + ")";
             throw FailureError(failure);
@@ -107,7 +106,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(ChildWatch& children)
+std::unique_ptr<EditorLauncher> MakeXdgOpenLauncher(ChildWatch& children)
 {
     return std::make_unique<XdgOpenLauncher>(children);
 }

@@ -4,6 +4,7 @@
 #include "qt_child_watch.h"
 #include "system_services.h"
 #include "tolbrek_window.h"
+#include "xdg_open_launcher_posix.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     // build passes the entry's name, so that the two cannot differ.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOLBREK_APP_ID));
     tolbrek::QtChildWatch children;
-    tolbrek::TolbrekWindow window(tolbrek::SystemServices(children));
+    tolbrek::TolbrekWindow window(tolbrek::SystemServices(tolbrek::MakeXdgOpenLauncher(children)));
     window.show();
     return QApplication::exec();
 }

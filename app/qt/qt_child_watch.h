@@ -3,7 +3,7 @@
 #include <QObject>
 #include <list>
 
-#include "editor_launcher.h"
+#include "xdg_open_launcher_posix.h"
 
 namespace tolbrek {
 

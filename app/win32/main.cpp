@@ -2,26 +2,16 @@
 
 #include "main_window.h"
 #include "message_loop.h"
+#include "notepad_launcher_windows.h"
 #include "system_services.h"
 #include "wide_text.h"
-
-namespace {
-
-// Notepad is let go once started: the Windows launcher never asks to
-// watch it, so there is nothing to watch.
-class NoChildWatch final : public tolbrek::ChildWatch {
-public:
-    void watch(int /*processId*/, tolbrek::ProgramEnded /*ended*/) override {}
-};
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand)
 {
     try {
-        NoChildWatch children;
-        tolbrek::MainWindow window(instance, tolbrek::SystemServices(children));
+        tolbrek::MainWindow window(instance,
+                                   tolbrek::SystemServices(tolbrek::MakeSystemNotepadLauncher()));
         window.show(showCommand);
         return tolbrek::RunEventLoop(window.handle());
     } catch (const std::exception& error) {

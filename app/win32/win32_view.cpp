@@ -53,7 +53,7 @@ void Win32View::appendLine(const std::string& line)
     const LRESULT added =
         SendMessageW(list(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(line).c_str()));
     if (added == LB_ERR || added == LB_ERRSPACE)
-        throw FailureError(MakeFailure(FailureKind::OutOfMemory));
+        throw FailureError(MakeFailure(CommandFailure::OutOfMemory));
 }
 
 std::size_t Win32View::lineCount() const

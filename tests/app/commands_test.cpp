@@ -11,15 +11,17 @@
 #include <random>
 
 #include "command_guard.h"
-#include "failure.h"
 #include "load_commands.h"
+#include "number_failure.h"
 #include "scratch_commands.h"
 
 namespace fs = std::filesystem;
 using tolbrek::Command;
+using tolbrek::CommandFailure;
 using tolbrek::FailureError;
 using tolbrek::FailureKind;
 using tolbrek::LoadField;
+using tolbrek::NumberFailure;
 
 namespace {
 
@@ -222,18 +224,18 @@ TEST(CommandGuard, any_exception_becomes_a_numbered_report)
 {
     StandInView view;
     tolbrek::RunGuarded(view,
-                        [] { throw FailureError(tolbrek::MakeFailure(FailureKind::Overflow)); });
+                        [] { throw FailureError(tolbrek::MakeFailure(NumberFailure::Overflow)); });
     tolbrek::RunGuarded(view, [] { throw std::bad_alloc(); });
     tolbrek::RunGuarded(view, [] { throw std::runtime_error("disk on fire"); });
     tolbrek::RunGuarded(view, [] { throw 42; });
     tolbrek::RunGuarded(
-        view, [] { throw FailureError(tolbrek::MakeFailure(FailureKind::InvalidOperation)); });
+        view, [] { throw FailureError(tolbrek::MakeFailure(NumberFailure::InvalidOperation)); });
     ASSERT_EQ(view.errors.size(), 5u);
     EXPECT_EQ(view.errors[0].number, 1002);
-    EXPECT_EQ(view.errors[1].kind, FailureKind::OutOfMemory);
-    EXPECT_EQ(view.errors[2].kind, FailureKind::Unexpected);
+    EXPECT_TRUE(view.errors[1].is(CommandFailure::OutOfMemory));
+    EXPECT_TRUE(view.errors[2].is(CommandFailure::Unexpected));
     EXPECT_NE(view.errors[2].description.find("disk on fire"), std::string::npos);
-    EXPECT_EQ(view.errors[3].kind, FailureKind::Unexpected);
+    EXPECT_TRUE(view.errors[3].is(CommandFailure::Unexpected));
     for (const int unexpected : {2, 3}) EXPECT_EQ(view.errors[unexpected].number, 1009);
     EXPECT_EQ(view.errors[4].number, 1004);
     EXPECT_TRUE(tolbrek::ErrorReportText(view.errors[0]).starts_with("Error 1002: Overflow"));

@@ -10,8 +10,8 @@
 
 #include "number_conversion.h"
 
-using tolbrek::FailureKind;
 using tolbrek::LenientNumber;
+using tolbrek::NumberFailure;
 using tolbrek::NumberText;
 using tolbrek::StrictNumber;
 
@@ -53,7 +53,7 @@ TEST(StrictNumber, refuses_anything_but_one_number_as_a_type_mismatch)
                              "&H10", "$5", "1.2.3", "--5", "5-", "\n5"}) {
         const auto outcome = StrictNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << "'" << text << "'";
-        EXPECT_EQ(outcome.failure().kind, FailureKind::TypeMismatch) << "'" << text << "'";
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::TypeMismatch)) << "'" << text << "'";
     }
 }
 
@@ -67,9 +67,32 @@ TEST(StrictNumber, a_number_beyond_the_double_range_is_an_overflow)
                              "00000000000000000000000000000000000000000000"}) {
         const auto outcome = StrictNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << text;
-        EXPECT_EQ(outcome.failure().kind, FailureKind::Overflow);
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::Overflow)) << text;
     }
     EXPECT_EQ(StrictValue("1.7976931348623157e308"), std::numeric_limits<double>::max());
+}
+
+// Below the smallest double a number reads as a zero of its sign. Only the
+// place of its first significant digit says how small it is: neither its
+// minus sign nor the zeros that lead it, on either side of the point, make
+// it large. Read strictly, so that a text that is no number fails here
+// rather than reading as zero too.
+TEST(StrictNumber, a_number_below_the_double_range_reads_as_a_zero_of_its_sign)
+{
+    const struct {
+        std::string text;
+        bool negative;
+    } cases[] = {
+        {"-1e-400", true},
+        {"-0." + std::string(400, '0') + "1", true},
+        {"-" + std::string(500, '0') + "1e-400", true},
+        {"." + std::string(400, '0') + "1e5", false},
+    };
+    for (const auto& c : cases) {
+        const double value = StrictValue(c.text.c_str());
+        EXPECT_EQ(value, 0.0) << c.text;
+        EXPECT_EQ(std::signbit(value), c.negative) << c.text;
+    }
 }
 
 TEST(StrictNumber, uses_only_the_locales_decimal_separator)
@@ -122,7 +145,7 @@ TEST(LenientNumber, a_number_beyond_the_double_range_is_an_overflow)
           std::string("&O") + std::string(400, '7')}) {
         const auto outcome = LenientNumber(text, ".");
         ASSERT_FALSE(outcome.ok()) << text;
-        EXPECT_EQ(outcome.failure().kind, FailureKind::Overflow);
+        EXPECT_TRUE(outcome.failure().is(NumberFailure::Overflow)) << text;
     }
 }
 

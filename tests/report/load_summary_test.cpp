@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "failure.h"
 #include "memory_load.h"
+#include "number_failure.h"
 
 using tolbrek::AppendLoadSummary;
 using tolbrek::LoadField;
@@ -118,7 +118,7 @@ TEST(LoadSummary, a_number_beyond_range_stops_after_the_lines_already_appended)
         AppendLoadSummary(form, list, ".");
         FAIL() << "expected an overflow";
     } catch (const tolbrek::FailureError& error) {
-        EXPECT_EQ(error.failure().kind, tolbrek::FailureKind::Overflow);
+        EXPECT_TRUE(error.failure().is(tolbrek::NumberFailure::Overflow));
     }
     EXPECT_EQ(list.lines.size(), 4u);
     EXPECT_EQ(list.lines.back(), "50  Powder Charge Grains");

@@ -10,12 +10,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <regex>
 #include <thread>
 
 #include "failure.h"
@@ -24,6 +24,7 @@
 #include "narrow_line_stream.h"
 #include "scratch_folder.h"
 #include "stand_in_files.h"
+#include "temporary_name.h"
 
 namespace fs = std::filesystem;
 
@@ -68,11 +69,30 @@ protected:
     void writeFile(const std::string& bytes) const { ScratchFolder::write(m_path, bytes); }
 
 #ifndef _WIN32
+    // Saves the worked load under a file-size limit far below its 188 bytes;
+    // the failure thrown.
+    tolbrek::Failure saveFailureUnderFileSizeLimit()
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        tolbrek::Failure failure;
+        try {
+            save(WorkedLoadList());
+        } catch (const FailureError& error) {
+            failure = error.failure();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        return failure;
+    }
+
     // What stands at the report's name is no file: it is refused and stays.
     void expectRefusedAsNoFile(const std::string& what)
     {
         const tolbrek::Failure failure = saveFailure(WorkedLoadList());
-        EXPECT_EQ(failure.kind, FailureKind::NotAFile);
+        EXPECT_TRUE(failure.is(tolbrek::FileFailure::NotAFile)) << failure.number;
         EXPECT_NE(failure.description.find(m_path + " is " + what), std::string::npos)
             << failure.description;
         EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
@@ -105,6 +125,15 @@ MemoryList ManyLines(std::size_t count)
     for (std::size_t i = 0; i < count; ++i) list.appendLine(std::to_string(i));
     return list;
 }
+
+#ifndef _WIN32
+volatile std::sig_atomic_t fileSizeSignalHeard = 0;
+
+void HearFileSizeSignal(int /*signal*/)
+{
+    fileSizeSignalHeard = 1;
+}
+#endif
 
 std::size_t CountLines(const std::string& bytes)
 {
@@ -286,20 +315,32 @@ TEST_F(SaveReportTest, a_writer_failing_midway_leaves_the_old_report_and_nothing
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
 }
 
+// Every temporary file a save makes is named as a later save's clean-up
+// recognises it, and saves running at once each have one of their own.
+TEST_F(SaveReportTest, every_temporary_file_is_named_as_the_clean_up_recognises_it)
+{
+    std::vector<std::unique_ptr<tolbrek::ByteStream>> running;
+    for (int i = 0; i < 20; ++i) running.push_back(m_files->replaceFile(m_path));
+    const std::vector<std::string> names = folderNames();
+    EXPECT_EQ(names.size(), 20u);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(tolbrek::IsTemporaryName(name, "Text.txt")) << name;
+    }
+}
+
 #ifndef _WIN32
-// A save removes what killed saves left beside the report; any other name,
-// and anything that is no plain file, stays.
+// A save removes what killed saves left beside the report (the names are
+// told apart in temporary_name_test.cpp); another report's, and anything
+// that is no plain file, stays.
 TEST_F(SaveReportTest, temporary_files_of_killed_saves_are_removed_and_nothing_else)
 {
-    std::vector<std::string> kept = {".Text.txt.0badf00.tmp",   ".Text.txt.0badf00d0.tmp",
-                                     ".Text.txt.0badf-0d.tmp",  ".Text.txt.0badf00d.tmp~",
-                                     ".Other.txt.0badf00d.tmp", "Text.txt.0badf00d.tmp"};
+    std::vector<std::string> kept = {".Text.txt.0badf00.tmp", ".Other.txt.0badf00d.tmp"};
     for (const std::string& name : kept) std::ofstream(m_folder / name) << "not ours";
-    for (const char* name : {".Text.txt.0badf00d.tmp", ".Text.txt.Zz09AbYx.tmp"}) {
+    for (const char* name : {".Text.txt.0badf00d.tmp", ".Text.txt.12345678.tmp"}) {
         std::ofstream(m_folder / name) << "half a report";
     }
-    fs::create_directory(m_folder / ".Text.txt.f0ldeR00.tmp");
-    kept.insert(kept.end(), {".Text.txt.f0ldeR00.tmp", "Text.txt"});
+    fs::create_directory(m_folder / ".Text.txt.f01de000.tmp");
+    kept.insert(kept.end(), {".Text.txt.f01de000.tmp", "Text.txt"});
     std::sort(kept.begin(), kept.end());
     save(WorkedLoadList());
     EXPECT_EQ(folderNames(), kept);
@@ -323,23 +364,32 @@ TEST_F(SaveReportTest, a_running_saves_temporary_file_is_left_alone)
 TEST_F(SaveReportTest, a_write_refused_by_the_system_is_reported_and_the_old_report_stays)
 {
     writeFile("old report\r\n");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    tolbrek::Failure failure;
-    try {
-        save(WorkedLoadList());
-    } catch (const FailureError& error) {
-        failure = error.failure();
-    }
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const tolbrek::Failure failure = saveFailureUnderFileSizeLimit();
     EXPECT_EQ(failure.kind, FailureKind::System);
     EXPECT_EQ(failure.number, EFBIG) << failure.description;
     EXPECT_NE(failure.description.find(m_path), std::string::npos) << failure.description;
     EXPECT_EQ(fileBytes(), "old report\r\n");
     EXPECT_EQ(folderNames(), std::vector<std::string>{"Text.txt"});
+}
+
+// The file service has the file-size signal ignored only where nobody
+// handles it: a handler installed before it stays installed, hears the
+// signal, and the save still fails as it should.
+TEST_F(SaveReportTest, a_handler_installed_for_the_file_size_signal_stays_installed)
+{
+    struct sigaction own = {};
+    own.sa_handler = &HearFileSizeSignal;
+    sigemptyset(&own.sa_mask);
+    struct sigaction found = {};
+    ASSERT_EQ(sigaction(SIGXFSZ, &own, &found), 0);
+    fileSizeSignalHeard = 0;
+    m_files = tolbrek::MakeStandardFileService();
+    const tolbrek::Failure failure = saveFailureUnderFileSizeLimit();
+    struct sigaction after = {};
+    sigaction(SIGXFSZ, &found, &after);
+    EXPECT_EQ(after.sa_handler, &HearFileSizeSignal);
+    EXPECT_EQ(fileSizeSignalHeard, 1);
+    EXPECT_EQ(failure.number, EFBIG) << failure.description;
 }
 
 TEST_F(SaveReportTest, a_named_pipe_at_the_report_name_is_refused_unopened)
@@ -356,18 +406,6 @@ TEST_F(SaveReportTest, a_device_at_the_report_name_is_refused)
     }
     expectRefusedAsNoFile("a device");
     EXPECT_TRUE(fs::is_character_file(m_path));
-}
-
-// Every temporary name has its eight letters or digits: a name cut short
-// would be one that fewer saves can tell apart.
-TEST_F(SaveReportTest, every_temporary_name_has_eight_letters_or_digits)
-{
-    std::vector<std::unique_ptr<tolbrek::ByteStream>> running;
-    for (int i = 0; i < 100; ++i) running.push_back(m_files->replaceFile(m_path));
-    const std::vector<std::string> names = folderNames();
-    EXPECT_EQ(names.size(), 100u);
-    const std::regex temporary(R"(\.Text\.txt\.[A-Za-z0-9]{8}\.tmp)");
-    for (const std::string& name : names) EXPECT_TRUE(std::regex_match(name, temporary)) << name;
 }
 
 // A link is replaced by a new report with the default mode; the file it

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <random>
 
-#include "editor_launcher.h"
+#include "xdg_open_launcher_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -64,7 +64,7 @@ protected:
     int openAndWait(const fs::path& file)
     {
         StartedPrograms started;
-        tolbrek::MakeSystemEditorLauncher(started)->open(file.string(), {});
+        tolbrek::MakeXdgOpenLauncher(started)->open(file.string(), {});
         EXPECT_EQ(started.ids.size(), 1u);
         int status = -1;
         if (!started.ids.empty()) waitpid(started.ids[0], &status, 0);

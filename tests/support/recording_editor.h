@@ -14,8 +14,7 @@ public:
     void open(const std::string& path, tolbrek::ProgramEnded ended) override
     {
         if (fails) {
-            throw tolbrek::FailureError(
-                tolbrek::MakeFailure(tolbrek::FailureKind::EditorNotStarted));
+            throw tolbrek::FailureError(tolbrek::MakeFailure(tolbrek::EditorFailure::NotStarted));
         }
         std::ifstream in(path, std::ios::binary);
         opened.push_back({path, {std::istreambuf_iterator<char>(in), {}}, std::move(ended)});

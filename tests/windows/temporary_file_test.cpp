@@ -73,15 +73,16 @@ TEST_F(TemporaryFileTest, a_save_writes_into_a_hidden_file_and_leaves_the_report
     EXPECT_FALSE(hidden("Text.txt"));
 }
 
-// Exactly the names that saves give their temporary files, and of those
-// only the ones that no running save holds open.
+// The names that saves give their temporary files (told apart in
+// temporary_name_test.cpp), each checked whole, though the system's search
+// may match more, and of those only the ones that no running save holds
+// open.
 TEST_F(TemporaryFileTest, a_save_removes_the_temporary_files_no_running_save_holds)
 {
     const std::pair<std::string, bool> leftBehind[] = {
-        {".Text.txt.0badf00d.tmp", true},    {".Text.txt.12345678.tmp", true},
-        {".Text.txt.0badf00.tmp", false},    {".Text.txt.0badf00d0.tmp", false},
-        {".Text.txt.0badfood.tmp", false},   {"Text.txt.0badf00d.tmp", false},
-        {".Text.txt.0badf00d.tmp.1", false}, {".Other.txt.0badf00d.tmp", false},
+        {".Text.txt.0badf00d.tmp", true},   {".Text.txt.12345678.tmp", true},
+        {".Text.txt.0badf00.tmp", false},   {".Text.txt.0badf00d.tmp.1", false},
+        {".Other.txt.0badf00d.tmp", false},
     };
     for (const auto& [name, removed] : leftBehind) std::ofstream(m_folder / name) << "half";
     const auto files = tolbrek::MakeStandardFileService();

@@ -226,7 +226,7 @@ private slots:
     {
         SystemDesktop desktop(QStringLiteral(
             "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1/arguments'\ncp \"$1\" '%1/seen'\n"));
-        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        WindowFixture f(tolbrek::SystemServices(tolbrek::MakeXdgOpenLauncher(desktop.children)));
         GatherWorkedLoad(f);
         f.click("cmdSave");
         QVERIFY(f.boxes.seen.empty());
@@ -242,7 +242,7 @@ private slots:
     void a_late_editor_failure_never_takes_the_keyboard()
     {
         SystemDesktop desktop(QStringLiteral("#!/bin/sh\nsleep 0.3\nexit 3\n"));
-        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        WindowFixture f(tolbrek::SystemServices(tolbrek::MakeXdgOpenLauncher(desktop.children)));
         GatherWorkedLoad(f);
         f.click("cmdSave");
         QLineEdit* caliber = f.field("txtCalib");
@@ -286,7 +286,7 @@ private slots:
         QFETCH(QString, xdgOpen);
         QFETCH(int, number);
         SystemDesktop desktop(xdgOpen);
-        WindowFixture f(tolbrek::SystemServices(desktop.children));
+        WindowFixture f(tolbrek::SystemServices(tolbrek::MakeXdgOpenLauncher(desktop.children)));
         GatherWorkedLoad(f);
         f.click("cmdSave");
         QCOMPARE(f.boxes.seen.size(), std::size_t(1));

@@ -27,7 +27,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # - The window tests run on X servers of their own (xvfb), typed into with
 #   xdotool, some under a window manager (openbox: wine gives a new box the
 #   focus only under one) with a panel reserved, made and measured with
-#   x11-utils' xev, xprop and xwininfo.
+#   x11-utils' xev, xprop and xwininfo; imagemagick's import keeps a picture
+#   of the window laid out to fit, for a look.
 # - wine looks for X's extension libraries (Render, RandR, Xinerama,
 #   Xcursor, XInput, Composite) and its own Windows fonts (fonts-wine) only
 #   at run time, and goes on without them: its message boxes then take
@@ -39,8 +40,8 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libfontconfi
     "dbus-x11|dbus-user-session")
 TEST_PACKAGES=(libgtest-dev googletest clang libclang-rt-dev llvm clang-format-19
     g++-mingw-w64-x86-64 wine wine64 fonts-wine libxrender1 libxrandr2 libxinerama1 libxcursor1
-    libxi6 libxcomposite1 xvfb xdotool x11-utils openbox weston desktop-file-utils dpkg-dev nsis
-    procps lintian devscripts appstream)
+    libxi6 libxcomposite1 xvfb xdotool x11-utils openbox imagemagick weston desktop-file-utils
+    dpkg-dev nsis procps lintian devscripts appstream)
 RELEASE_PACKAGES=(git g++-mingw-w64-x86-64 nsis dpkg-dev file)
 CLANG_FORMAT=clang-format-19
 

@@ -51,10 +51,13 @@ start_x_server() {
 # with no configuration of the user's, and waits until it manages the
 # screen (it then answers which desktop is shown).
 start_window_manager() {
-    XDG_CONFIG_HOME="$work/openbox-config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_until 100 xdotool get_desktop >/dev/null 2>&1 ||
-        fail "openbox did not start: $(cat "$work/openbox.log")"
+    local attempt
+    for attempt in 1 2 3; do
+        XDG_CONFIG_HOME="$work/openbox-config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_until 100 xdotool get_desktop >/dev/null 2>&1 && return 0
+    done
+    fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
 # Reserves a panel of this many pixels at the foot of the screen, as a
@@ -71,7 +74,8 @@ reserve_panel() {
         fail "the panel window did not appear"
     xprop -id "$panel" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT "0,0,0,$height"
     work_height() { xprop -root _NET_WORKAREA | cut -d, -f4 | tr -d ' '; }
-    wait_until 50 test "$(work_height)" = $((screen_height - height)) ||
+    work_area_reserved() { [ "$(work_height)" = $((screen_height - height)) ]; }
+    wait_until 50 work_area_reserved ||
         fail "the work area is $(work_height) pixels high, not $((screen_height - height))"
 }
 

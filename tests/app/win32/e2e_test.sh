@@ -62,13 +62,14 @@ wait_for_windows() {
     wait_until 100 shown "$1" || fail "expected $1 windows named Tolbrek, saw $(windows_named Tolbrek) ($2)"
 }
 keys() { xdotool key --delay 60 "$@"; }
-# Presses OK in the box over the window, then comes back to the window,
-# whose focus must be where it was.
+# Presses OK in the box over the window once it has been up long enough to
+# take keys (a box drops those of its first 400 ms), then comes back to the
+# window, whose focus must be where it was.
 answer_box() {
     local box
     box=$(xdotool search --onlyvisible --name '^Tolbrek$' | grep -vx "$window" | head -1)
     xdotool windowfocus --sync "$box"
-    sleep 0.3
+    sleep 0.6
     keys Return
     wait_for_windows 1 "$1"
     xdotool windowfocus --sync "$window"

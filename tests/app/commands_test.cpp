@@ -9,10 +9,12 @@
 #include <iterator>
 #include <new>
 #include <random>
+#include <utility>
 
 #include "command_guard.h"
 #include "load_commands.h"
 #include "number_failure.h"
+#include "quoted_text.h"
 #include "scratch_commands.h"
 
 namespace fs = std::filesystem;
@@ -218,6 +220,25 @@ TEST(SaveDataNotice, names_the_first_line_that_lost_characters_after_the_editor_
     view.lines = {"Cartridge  .308", ""};
     commands.run(Command::SaveData);
     EXPECT_EQ(view.messages.size(), 1u);
+}
+
+// A box quotes the start of the user's text, 60 characters at the most with
+// the ellipsis, and never cuts a character in two.
+TEST(QuotedText, keeps_sixty_characters_at_the_most_never_half_of_one)
+{
+    const std::string infinity = "\xE2\x88\x9E";  // three bytes in UTF-8
+    std::string sixty;
+    for (int i = 0; i < 60; ++i) sixty += infinity;
+    const std::string ellipsis = "\xE2\x80\xA6";
+    const std::pair<std::string, std::string> cases[] = {
+        {".308", ".308"},
+        {sixty, sixty},
+        {sixty + "W", sixty.substr(0, 59 * infinity.size()) + ellipsis},
+        {std::string(1'000'000, 'W'), std::string(59, 'W') + ellipsis},
+    };
+    for (const auto& [text, quoted] : cases) {
+        EXPECT_EQ(tolbrek::QuotedText(text), quoted) << text.size() << " bytes";
+    }
 }
 
 TEST(CommandGuard, any_exception_becomes_a_numbered_report)

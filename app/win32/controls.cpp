@@ -94,7 +94,7 @@ HWND MakeControl(HWND window, std::size_t index, int dpi, HFONT font, ControlHoo
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                         GetWindowInstance(window), nullptr);
     if (!control) return nullptr;
-    PlaceControl(control, index, dpi, font, false);
+    SetControlFont(control, index, dpi, font, false);
     if (design.kind == ControlKind::TextBox || design.kind == ControlKind::LockedTextBox) {
         // No length limit: 0 lifts the edit control's own default of 32,767.
         Edit_LimitText(control, 0);
@@ -115,6 +115,11 @@ void PlaceControl(HWND control, std::size_t index, int dpi, HFONT font, bool red
     const PixelRect place = PixelsFromTwips(kWindowDesign[index].place, dpi);
     SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    SetControlFont(control, index, dpi, font, redraw);
+}
+
+void SetControlFont(HWND control, std::size_t index, int dpi, HFONT font, bool redraw)
+{
     SetWindowFont(control, font, redraw);
     if (kWindowDesign[index].kind == ControlKind::HelpPanel) {
         // Narrow inner margins, so that no line of the help text wraps.

@@ -45,6 +45,11 @@ HWND MakeControl(HWND window, std::size_t index, int dpi, HFONT font, ControlHoo
 // once it is shown.
 void PlaceControl(HWND control, std::size_t index, int dpi, HFONT font, bool redraw);
 
+// Gives a control its font at `dpi` (and a help panel its margins). Under
+// wine every move of a control costs requests to the wine server, so a new
+// control, made where it stands, gets only this.
+void SetControlFont(HWND control, std::size_t index, int dpi, HFONT font, bool redraw);
+
 // Keeps a field's edit control to one line, as the Qt window keeps its
 // fields: text arriving with a line break of any kind (IsLineBreak) brings
 // only its first line, and the field keeps its own text around it

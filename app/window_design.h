@@ -155,6 +155,10 @@ inline constexpr int kDesignTopTwips = 1395;
 // the help panels, as wide as they are, down to the foot of Clear All. No
 // control stands there, so the notice hides nothing the user works with.
 inline constexpr Twips kLateNoticePlace{3240, 7320, 4815, 2655};
+// How long a message box takes no key or click once it is shown: keys
+// pressed that soon were meant for the window, and no person reads a box
+// and answers it that fast. Repeats of a held key it never takes.
+inline constexpr int kBoxDeafMilliseconds = 400;
 // The controls' Windows ids. The resource script's own ids lie below them,
 // and Enter and Esc in a window run through the dialog manager send IDOK
 // (1) and IDCANCEL (2), which no control may have.

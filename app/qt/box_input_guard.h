@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "key_repeats.h"
+#include "window_design.h"
 
 namespace tolbrek {
 
@@ -24,7 +25,7 @@ public:
     BoxInputGuard& operator=(const BoxInputGuard&) = delete;
 
     // How long the box takes no input once it is shown.
-    static constexpr qint64 kDeafMilliseconds = 400;
+    static constexpr qint64 kDeafMilliseconds = kBoxDeafMilliseconds;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

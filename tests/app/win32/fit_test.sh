@@ -18,14 +18,20 @@ start_window_manager
 reserve_panel 72
 
 "$wine_run" --display "$DISPLAY" --dpi 144 "$3" >"$work/program.log" 2>&1 &
-pids+=($!)
+program_pid=$!
+pids+=("$program_pid")
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tolbrek$' | head -1) ||
     fail "no Tolbrek window appeared"
 wait_until 50 window_inside_work_area "$window" || fail "the window does not fit the work area"
 [ -z "$keep" ] || import -window root "$keep"
 height=$(xwininfo -id "$window" | sed -n 's/ *Height: *//p')
 [ "$height" -lt 1010 ] || fail "the window is $height pixels high, as designed, too high to fit"
+# Wine hands a key to whichever window has the focus when the program
+# reads it from X: the next window must not come up before Tolbrek has
+# read its Alt+F4 and ended, or that window is the one closed.
 xdotool key --window "$window" alt+F4 || true
+for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "Tolbrek did not end when its window was closed"
 
 "$wine_run" --display "$DISPLAY" --dpi 144 "$4" \
     --gtest_filter='DesignTest.every_caption_reads_whole:DesignTest.every_text_fits_its_box' \

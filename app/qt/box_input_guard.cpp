@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "window_design.h"
+
 namespace tolbrek {
 
 namespace {
@@ -42,7 +44,8 @@ bool BoxInputGuard::eventFilter(QObject* watched, QEvent* event)
     if (!widget || (widget != &m_box && !m_box.isAncestorOf(widget))) return false;
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (key && m_repeats.isRepeat(static_cast<const QKeyEvent&>(*event))) return true;
-    return IsPress(event->type()) && (!m_shown.isValid() || m_shown.elapsed() < kDeafMilliseconds);
+    return IsPress(event->type()) &&
+           (!m_shown.isValid() || m_shown.elapsed() < kBoxDeafMilliseconds);
 }
 
 }  // namespace tolbrek

@@ -4,7 +4,6 @@
 #include <QObject>
 
 #include "key_repeats.h"
-#include "window_design.h"
 
 namespace tolbrek {
 
@@ -23,9 +22,6 @@ public:
     ~BoxInputGuard() override;
     BoxInputGuard(const BoxInputGuard&) = delete;
     BoxInputGuard& operator=(const BoxInputGuard&) = delete;
-
-    // How long the box takes no input once it is shown.
-    static constexpr qint64 kDeafMilliseconds = kBoxDeafMilliseconds;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

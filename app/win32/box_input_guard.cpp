@@ -1,5 +1,7 @@
 #include "box_input_guard.h"
 
+#include "window_design.h"
+
 namespace tolbrek {
 
 namespace {
@@ -55,7 +57,7 @@ bool BoxInputGuard::drops(const MSG& message)
     if (!IsKey(message.message) && !IsClick(message.message)) return false;
     if (!m_shown || IsRepeat(message)) return true;
     // Signed, so that a key pressed before the box was shown counts as early.
-    return static_cast<LONG>(message.time - m_shownAt) < static_cast<LONG>(kDeafMilliseconds);
+    return static_cast<LONG>(message.time - m_shownAt) < static_cast<LONG>(kBoxDeafMilliseconds);
 }
 
 LRESULT CALLBACK BoxInputGuard::Filter(int code, WPARAM wParam, LPARAM lParam)

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "window_design.h"
-
 namespace tolbrek {
 
 // Keeps a message box from being answered by keys and clicks that were
@@ -22,9 +20,6 @@ public:
     ~BoxInputGuard();
     BoxInputGuard(const BoxInputGuard&) = delete;
     BoxInputGuard& operator=(const BoxInputGuard&) = delete;
-
-    // How long the box takes no input once it is shown.
-    static constexpr DWORD kDeafMilliseconds = kBoxDeafMilliseconds;
 
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);

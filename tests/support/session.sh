@@ -36,6 +36,11 @@ wait_until() {
     "$@"
 }
 
+# Whether a process has ended: for wait_until.
+ended() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
 # Starts an X server of the test's own at a screen size (1024x768) and
 # exports its DISPLAY: Xvfb picks a free number and writes it when ready.
 start_x_server() {

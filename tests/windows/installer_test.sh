@@ -29,8 +29,7 @@ pids+=("$program_pid")
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tolbrek$' | head -1) ||
     fail "the installed program showed no window"
 xdotool windowfocus --sync "$window" key alt+F4
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "the installed program did not end"
+wait_until 100 ended "$program_pid" || fail "the installed program did not end"
 
 # The uninstaller hands over to a copy of itself and returns at once: wait
 # until the copy has removed all three (folder, menu, entry), in any order.

@@ -128,11 +128,11 @@ private slots:
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tolbrek"), QStringLiteral("text"),
                         QMessageBox::Ok);
         const tolbrek::BoxInputGuard guard(box);
-        QTest::qWait(2 * tolbrek::BoxInputGuard::kDeafMilliseconds);
+        QTest::qWait(2 * tolbrek::kBoxDeafMilliseconds);
         box.show();
         QTest::keyClick(&box, Qt::Key_Return);
         QVERIFY(box.isVisible());
-        QTest::qWait(2 * tolbrek::BoxInputGuard::kDeafMilliseconds);
+        QTest::qWait(2 * tolbrek::kBoxDeafMilliseconds);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(&box, &repeat);
         QVERIFY(box.isVisible());

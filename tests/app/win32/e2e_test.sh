@@ -159,6 +159,5 @@ kill -0 "$program_pid" 2>/dev/null || fail "Tolbrek ended after the error"
 
 # Closing the window ends the program, with no question.
 keys alt+F4
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "Tolbrek did not end when its window was closed"
+wait_until 100 ended "$program_pid" || fail "Tolbrek did not end when its window was closed"
 passed

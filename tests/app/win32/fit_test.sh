@@ -30,8 +30,7 @@ height=$(xwininfo -id "$window" | sed -n 's/ *Height: *//p')
 # reads it from X: the next window must not come up before Tolbrek has
 # read its Alt+F4 and ended, or that window is the one closed.
 xdotool key --window "$window" alt+F4 || true
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "Tolbrek did not end when its window was closed"
+wait_until 100 ended "$program_pid" || fail "Tolbrek did not end when its window was closed"
 
 "$wine_run" --display "$DISPLAY" --dpi 144 "$4" \
     --gtest_filter='DesignTest.every_caption_reads_whole:DesignTest.every_text_fits_its_box' \
